@@ -1,0 +1,52 @@
+#include "app/SingleInstance.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <unistd.h>
+
+namespace {
+const QByteArray kShow = QByteArrayLiteral("MOSTRAR\n");
+}
+
+SingleInstance::SingleInstance(QString key, QObject *parent) : QObject(parent), m_key(std::move(key)) {}
+
+SingleInstance::~SingleInstance() = default;
+
+QString SingleInstance::defaultKey() { return QStringLiteral("lumisto-%1").arg(::getuid()); }
+
+bool SingleInstance::notifyRunning(int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_key);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(kShow);
+    socket.waitForBytesWritten(timeoutMs);
+    socket.disconnectFromServer();
+    return true;
+}
+
+bool SingleInstance::listen()
+{
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(m_key)) {
+        // someone holds the name: a live copy, or the leftover of one that crashed
+        if (notifyRunning())
+            return false;
+        QLocalServer::removeServer(m_key);
+        if (!m_server->listen(m_key))
+            return false;
+    }
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *s = m_server->nextPendingConnection()) {
+            connect(s, &QLocalSocket::readyRead, this, [this, s] {
+                if (s->readAll().contains("MOSTRAR"))
+                    emit activationRequested();
+            });
+            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+        }
+    });
+    return true;
+}

@@ -1,0 +1,77 @@
+#include "data/Database.h"
+
+#include "data/FbStatus.h"
+#include "util/Win1252.h"
+
+#include <atomic>
+
+namespace {
+std::atomic<quint64> g_statements{0};
+}
+
+Database::~Database() { disconnect(); }
+
+Firebird::IMaster *Database::master()
+{
+    static Firebird::IMaster *m = Firebird::fb_get_master_interface();
+    return m;
+}
+
+Firebird::IUtil *Database::util() { return master()->getUtilInterface(); }
+
+quint64 Database::statementCount() { return g_statements.load(); }
+void Database::countStatement() { ++g_statements; }
+
+void Database::setParams(const QString &user, const QString &password, const QString &charset)
+{
+    m_user = user;
+    m_password = password;
+    m_charset = charset;
+}
+
+void Database::connect()
+{
+    if (m_attachment)
+        return;
+    QByteArray path;
+    if (!Win1252::encode(m_databaseName, &path)) {
+        // the engine takes file names in the system's own encoding
+        path = m_databaseName.toLocal8Bit();
+    }
+    FbStatus::run([&](Firebird::ThrowStatusWrapper &st) {
+        Firebird::IXpbBuilder *dpb = util()->getXpbBuilder(&st, Firebird::IXpbBuilder::DPB, nullptr, 0);
+        try {
+            dpb->insertString(&st, isc_dpb_user_name, m_user.toLatin1().constData());
+            dpb->insertString(&st, isc_dpb_password, m_password.toLatin1().constData());
+            dpb->insertString(&st, isc_dpb_lc_ctype, m_charset.toLatin1().constData());
+            dpb->insertInt(&st, isc_dpb_sql_dialect, 3);
+            Firebird::IProvider *provider = master()->getDispatcher();
+            try {
+                m_attachment = provider->attachDatabase(&st, path.constData(), dpb->getBufferLength(&st),
+                                                        dpb->getBuffer(&st));
+            } catch (...) {
+                provider->release();
+                throw;
+            }
+            provider->release();
+        } catch (...) {
+            dpb->dispose();
+            throw;
+        }
+        dpb->dispose();
+    });
+}
+
+void Database::disconnect() noexcept
+{
+    if (!m_attachment)
+        return;
+    Firebird::IAttachment *a = m_attachment;
+    m_attachment = nullptr;
+    try {
+        FbStatus::run([&](Firebird::ThrowStatusWrapper &st) { a->detach(&st); });
+    } catch (const DbError &) {
+        // an attachment that cannot detach cleanly is dropped all the same
+        a->release();
+    }
+}

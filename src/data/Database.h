@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+namespace Firebird {
+class IAttachment;
+class IMaster;
+class IUtil;
+} // namespace Firebird
+
+// One connection to a Firebird database through the client library, talking
+// Windows-1252 in dialect 3. Work is done through Transaction and Query.
+class Database {
+public:
+    Database() = default;
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Connection parameters: user_name, password, lc_ctype.
+    void setParams(const QString &user, const QString &password, const QString &charset);
+    void setDatabaseName(const QString &name) { m_databaseName = name; }
+    const QString &databaseName() const { return m_databaseName; }
+
+    // Throws DbError.
+    void connect();
+    void disconnect() noexcept;
+    bool isConnected() const { return m_attachment != nullptr; }
+
+    Firebird::IAttachment *attachment() const { return m_attachment; }
+
+    // Statements run (executed or opened) through any connection of this
+    // process; tests read it to prove a list is one statement, not one per row.
+    static quint64 statementCount();
+    static void countStatement();
+
+    static Firebird::IMaster *master();
+    static Firebird::IUtil *util();
+
+private:
+    QString m_databaseName;
+    QString m_user = QStringLiteral("sysdba");
+    QString m_password;
+    QString m_charset = QStringLiteral("WIN1252");
+    Firebird::IAttachment *m_attachment = nullptr;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/Transaction.h"
+
+#include <QString>
+
+// The outcome of one database operation. The caller decides what the user
+// sees from it, never from silence.
+struct DbResult {
+    bool ok = true;
+    QString error; // the server's text (or ours, for a value that cannot be sent)
+    QString sql;   // the statement that failed
+    long gdsCode = 0;
+
+    explicit operator bool() const { return ok; }
+    static DbResult failure(const DbError &e) { return {false, e.message(), e.sql(), e.gdsCode()}; }
+};
+
+// The access pattern of every operation: a transaction of its own, the body
+// runs its statements, then commit; on any error everything is rolled back
+// before returning, so no transaction is ever left open.
+//
+//   DbResult r = dbOperation(db, [&](Transaction &t) {
+//       Query q(t, QStringLiteral("UPDATE ... WHERE LOGIN = :LOGIN"));
+//       q.setText(QStringLiteral("LOGIN"), login);
+//       q.execute();
+//   });
+template <typename Body>
+DbResult dbOperation(Database &db, Body &&body)
+{
+    try {
+        Transaction transaction(db);
+        body(transaction);
+        transaction.commit();
+        return {};
+    } catch (const DbError &e) {
+        return DbResult::failure(e);
+    }
+}

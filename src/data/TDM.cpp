@@ -1,0 +1,76 @@
+#include "data/TDM.h"
+
+#include "app/EmbeddedServer.h"
+#include "app/ProgramFolder.h"
+#include "data/DbError.h"
+#include "services/Seams.h"
+
+#include <QThread>
+
+namespace {
+TDM *g_instance = nullptr;
+}
+
+TDM *TDM::instance() { return g_instance; }
+
+Database &BancoDados()
+{
+    Q_ASSERT(g_instance);
+    return g_instance->BancoDados;
+}
+
+TDM::TDM(Delay delay)
+{
+    g_instance = this;
+    BancoDados.setParams(QStringLiteral("sysdba"), QStringLiteral("zolbrinax"), QStringLiteral("WIN1252"));
+    BancoDados.setDatabaseName(storedDatabaseName());
+    if (!delay)
+        delay = [](int ms) { QThread::msleep(ulong(ms)); };
+    DataModuleCreate(delay);
+}
+
+TDM::~TDM()
+{
+    BancoDados.disconnect();
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+void TDM::connectOnce()
+{
+    BancoDados.disconnect();
+    ConfigureEmbeddedServer();
+    ApplyEmbeddedServerRoot(EmbeddedServerRoot());
+    BancoDados.disconnect();
+    BancoDados.setDatabaseName(ProgramPath(QStringLiteral("DB/Orvalha.FDB")));
+    BancoDados.connect();
+}
+
+void TDM::DataModuleCreate(const Delay &delay)
+{
+    try {
+        connectOnce();
+        return;
+    } catch (const DbError &first) {
+        delay(10000);
+        try {
+            // once more, with whatever name is set by now
+            BancoDados.connect();
+        } catch (const DbError &) {
+            Seams::messages().show(first.message(), MessageService::Kind::Error);
+        }
+    }
+}
+
+bool TDM::Reconectar(QString *error)
+{
+    try {
+        BancoDados.disconnect();
+        BancoDados.connect();
+        return true;
+    } catch (const DbError &e) {
+        if (error)
+            *error = e.message();
+        return false;
+    }
+}

@@ -1,0 +1,46 @@
+#include "data/Transaction.h"
+
+#include "data/Database.h"
+#include "data/FbStatus.h"
+
+
+namespace {
+int g_open = 0;
+}
+
+int Transaction::openCount() { return g_open; }
+
+Transaction::Transaction(Database &db) : m_db(db)
+{
+    if (!db.isConnected())
+        throw DbError(QStringLiteral("Não há conexão com o banco de dados."));
+    FbStatus::run([&](Firebird::ThrowStatusWrapper &st) {
+        m_handle = db.attachment()->startTransaction(&st, 0, nullptr);
+    });
+    ++g_open;
+}
+
+Transaction::~Transaction() { rollback(); }
+
+void Transaction::commit()
+{
+    if (!m_handle)
+        return;
+    FbStatus::run([&](Firebird::ThrowStatusWrapper &st) { m_handle->commit(&st); });
+    m_handle = nullptr;
+    --g_open;
+}
+
+void Transaction::rollback() noexcept
+{
+    if (!m_handle)
+        return;
+    Firebird::ITransaction *t = m_handle;
+    m_handle = nullptr;
+    --g_open;
+    try {
+        FbStatus::run([&](Firebird::ThrowStatusWrapper &st) { t->rollback(&st); });
+    } catch (const DbError &) {
+        t->release();
+    }
+}

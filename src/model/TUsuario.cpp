@@ -1,0 +1,174 @@
+#include "model/TUsuario.h"
+
+#include "app/ProgramFolder.h"
+#include "data/DbOperation.h"
+#include "data/Query.h"
+#include "data/TDM.h"
+#include "model/ErrorLog.h"
+#include "services/Seams.h"
+#include "util/Win1252.h"
+
+namespace {
+
+TUsuario *g_atual = nullptr;
+
+QByteArray bytesOf(const QString &scrambled) { return Win1252::encodeLossy(scrambled); }
+
+QString col(const char *name) { return QString::fromLatin1(name); }
+
+} // namespace
+
+TUsuario::TUsuario() : m_db(&BancoDados()) {}
+
+TUsuario::TUsuario(Database &db) : m_db(&db) {}
+
+TUsuario *TUsuario::atual() { return g_atual; }
+void TUsuario::setAtual(TUsuario *usuario) { g_atual = usuario; }
+
+QString TUsuario::defaultSound(char kind)
+{
+    switch (kind) {
+    case 'C': return ProgramPath(QStringLiteral("Sons/default_compromissos.mid"));
+    case 'R': return ProgramPath(QStringLiteral("Sons/default_recados.mid"));
+    default: return ProgramPath(QStringLiteral("Sons/default_lembretes.mid"));
+    }
+}
+
+bool TUsuario::Inserir()
+{
+    const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
+        Query q(t, QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA, EMAIL, NOME, TIPO, DATA_HORA, INC_C, VER_C, "
+                                  "SOM_C, SOM_R, SOM_L) VALUES (:LOGIN, :SENHA, :EMAIL, :NOME, :TIPO, :DATA_HORA, "
+                                  ":INC_C, :VER_C, :SOM_C, :SOM_R, :SOM_L)"));
+        q.setText(col("LOGIN"), Login);
+        q.setRawText(col("SENHA"), bytesOf(Senha));
+        q.setText(col("EMAIL"), Email);
+        q.setText(col("NOME"), Nome);
+        q.setInt(col("TIPO"), Tipo);
+        q.setDateTime(col("DATA_HORA"), DataHora);
+        q.setInt(col("INC_C"), IncC);
+        q.setInt(col("VER_C"), VerC);
+        q.setText(col("SOM_C"), defaultSound('C'));
+        q.setText(col("SOM_R"), defaultSound('R'));
+        q.setText(col("SOM_L"), defaultSound('L'));
+        q.execute();
+    });
+    if (r) {
+        Seams::messages().show(QStringLiteral("Usuário ") + Login + QStringLiteral(" inserido com sucesso!"));
+        return true;
+    }
+    Seams::messages().show(MontaMensagemErro(r.error, QStringLiteral("TUsuario"), QStringLiteral("Inserindo")),
+                           MessageService::Kind::Error);
+    return false;
+}
+
+bool TUsuario::Alterar()
+{
+    int changed = 0;
+    const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
+        Query q(t, QStringLiteral("UPDATE USUARIO SET LOGIN = :LOGIN, SENHA = :SENHA, EMAIL = :EMAIL, NOME = :NOME, "
+                                  "TIPO = :TIPO, SOM_C = :SOM_C, SOM_R = :SOM_R, SOM_L = :SOM_L, VER_C = :VER_C, "
+                                  "INC_C = :INC_C WHERE LOGIN = :OLD_LOGIN "));
+        q.setText(col("LOGIN"), Login);
+        q.setRawText(col("SENHA"), bytesOf(Senha));
+        q.setText(col("EMAIL"), Email);
+        q.setText(col("NOME"), Nome);
+        q.setInt(col("TIPO"), Tipo);
+        q.setText(col("SOM_C"), SomC);
+        q.setText(col("SOM_R"), SomR);
+        q.setText(col("SOM_L"), SomL);
+        q.setInt(col("VER_C"), VerC);
+        q.setInt(col("INC_C"), IncC);
+        q.setText(col("OLD_LOGIN"), LoginAnterior);
+        q.execute();
+        changed = q.rowsAffected();
+    });
+    if (!r) {
+        Seams::messages().show(MontaMensagemErro(r.error, QStringLiteral("TUsuario"), QStringLiteral("Alterando")),
+                               MessageService::Kind::Error);
+        return false;
+    }
+    if (changed == 0) {
+        // nobody has this login any more (removed meanwhile): nothing was saved
+        Seams::messages().show(QStringLiteral("Usuário ") + LoginAnterior
+                                   + QStringLiteral(" não encontrado! Os dados não foram alterados."),
+                               MessageService::Kind::Error);
+        return false;
+    }
+    // the row now answers to the new login: a second change must find it
+    LoginAnterior = Login;
+    Seams::messages().show(QStringLiteral("Dados do usuário ") + Login + QStringLiteral(" alterados com sucesso!"));
+    return true;
+}
+
+bool TUsuario::Autenticar()
+{
+    bool found = false;
+    const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
+        Query q(t, QStringLiteral("SELECT * FROM USUARIO WHERE UPPER(LOGIN) = :LOGIN AND UPPER(SENHA) = :SENHA"));
+        q.setText(col("LOGIN"), Win1252::toUpper(Login));
+        q.setRawText(col("SENHA"), bytesOf(Win1252::toUpper(Senha)));
+        q.open();
+        if (q.next()) {
+            found = true;
+            Login = q.field(col("LOGIN")).asString();
+            Senha = Win1252::decode(q.field(col("SENHA")).asBytes());
+            Email = q.field(col("EMAIL")).asString();
+            Nome = q.field(col("NOME")).asString();
+            Tipo = q.field(col("TIPO")).asInt();
+            SomC = q.field(col("SOM_C")).asString();
+            SomR = q.field(col("SOM_R")).asString();
+            SomL = q.field(col("SOM_L")).asString();
+            DataHora = q.field(col("DATA_HORA")).asDateTime();
+            VerC = q.field(col("VER_C")).asInt();
+            IncC = q.field(col("INC_C")).asInt();
+        }
+    });
+    if (r && found)
+        return true;
+    Email.clear();
+    Senha.clear();
+    Tipo = -1;
+    return false;
+}
+
+bool TUsuario::Carregar(QString &senha)
+{
+    bool found = false;
+    TUsuario loaded(*m_db);
+    const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
+        Query q(t, QStringLiteral("SELECT * FROM USUARIO WHERE LOGIN = :LOGIN"));
+        q.setText(col("LOGIN"), Login);
+        q.open();
+        if (q.next()) {
+            found = true;
+            loaded.Email = q.field(col("EMAIL")).asString();
+            loaded.Nome = q.field(col("NOME")).asString();
+            loaded.Senha = Win1252::decode(q.field(col("SENHA")).asBytes());
+            loaded.SomC = q.field(col("SOM_C")).asString();
+            loaded.SomR = q.field(col("SOM_R")).asString();
+            loaded.SomL = q.field(col("SOM_L")).asString();
+            loaded.DataHora = q.field(col("DATA_HORA")).asDateTime();
+            loaded.VerC = q.field(col("VER_C")).asInt();
+            loaded.IncC = q.field(col("INC_C")).asInt();
+        }
+    });
+    if (!r)
+        return false; // a database error leaves the object as it was
+    if (!found) {
+        Email.clear();
+        senha.clear();
+        return false;
+    }
+    Email = loaded.Email;
+    Nome = loaded.Nome;
+    Senha = loaded.Senha;
+    SomC = loaded.SomC;
+    SomR = loaded.SomR;
+    SomL = loaded.SomL;
+    DataHora = loaded.DataHora;
+    VerC = loaded.VerC;
+    IncC = loaded.IncC;
+    senha = Senha;
+    return true;
+}

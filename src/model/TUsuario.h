@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// A user account (table USUARIO). One instance is the process-wide current
+// user; short-lived ones check passwords and insert or read users.
+// `Senha` is always held scrambled: ScrambleText(upper(typed password), 10).
+class TUsuario {
+public:
+    TUsuario();
+    explicit TUsuario(Database &db);
+
+    QString Login;
+    QString LoginAnterior; // the login the row had when read: the key of Alterar
+    QString Senha;
+    QString Nome;
+    QString Email;
+    qint32 Tipo = 0; // 1 may register users, 0 may not, -1 after a failed authentication
+    double DataHora = 0;
+    QString SomC;
+    QString SomR;
+    QString SomL;
+    qint32 VerC = 0;
+    qint32 IncC = 0;
+
+    // Each shows its message either way and returns whether the row was written.
+    bool Inserir();
+    bool Alterar();
+    // True (and every column loaded) when login and password match a row,
+    // both without regard to letter case.
+    bool Autenticar();
+    // Loads the row of exactly this login; hands back its scrambled password.
+    // Returns whether the row was found.
+    bool Carregar(QString &senha);
+
+    // The process-wide current user (set after the login), or null.
+    static TUsuario *atual();
+    static void setAtual(TUsuario *usuario);
+
+    // The three default sound files stored with every new user.
+    static QString defaultSound(char kind); // 'C', 'R' or 'L'
+
+private:
+    Database *m_db;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "services/Clock.h"
+#include "services/InputService.h"
+#include "services/KeyboardState.h"
+#include "services/MessageService.h"
+#include "services/NetworkPresence.h"
+#include "services/ShellService.h"
+
+#include <memory>
+
+// The one place where the program's user-facing side effects are installed.
+// The program installs the widget implementations at start-up; tests install
+// doubles. Until something is installed, core defaults apply: messages go to
+// the standard error stream and questions are answered No, input is
+// cancelled, the shell runs xdg-open, the clock is the system clock, no key
+// is held and the network is probed for real.
+namespace Seams {
+
+MessageService &messages();
+InputService &input();
+ShellService &shell();
+const Clock &clock();
+const KeyboardState &keyboard();
+const NetworkPresence &network();
+
+void setMessages(std::unique_ptr<MessageService> service);
+void setInput(std::unique_ptr<InputService> service);
+void setShell(std::unique_ptr<ShellService> service);
+void setClock(std::unique_ptr<Clock> clock);
+void setKeyboard(std::unique_ptr<KeyboardState> keyboard);
+void setNetwork(std::unique_ptr<NetworkPresence> network);
+
+// Puts every core default back (tests call it between cases).
+void reset();
+
+} // namespace Seams

@@ -1,0 +1,13 @@
+#include "support/FakeSeams.h"
+
+FakeSeams FakeSeams::install()
+{
+    FakeSeams f{new FakeMessages, new FakeInput, new FakeShell, new FixedClock, new FakeKeyboard, new FakeNetwork};
+    Seams::setMessages(std::unique_ptr<MessageService>(f.messages));
+    Seams::setInput(std::unique_ptr<InputService>(f.input));
+    Seams::setShell(std::unique_ptr<ShellService>(f.shell));
+    Seams::setClock(std::unique_ptr<Clock>(f.clock));
+    Seams::setKeyboard(std::unique_ptr<KeyboardState>(f.keyboard));
+    Seams::setNetwork(std::unique_ptr<NetworkPresence>(f.network));
+    return f;
+}

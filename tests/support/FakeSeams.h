@@ -1,0 +1,98 @@
+#pragma once
+
+#include "services/Seams.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QQueue>
+#include <QSet>
+#include <QStringList>
+
+// Test doubles of the seams. Install() puts a fresh set in place and returns
+// it; the objects stay owned by the seams.
+
+// Records every box and answers questions from a queue; a question with no
+// answer queued is recorded as unexpected and answered No.
+class FakeMessages : public MessageService {
+public:
+    QStringList shown;     // texts of the Ok boxes, in order
+    QStringList questions; // texts of the Yes/No boxes, in order
+    QStringList unexpected;
+    QQueue<bool> answers;
+
+    void show(const QString &text, Kind) override { shown << text; }
+    bool confirm(const QString &text) override
+    {
+        questions << text;
+        if (answers.isEmpty()) {
+            unexpected << text;
+            return false;
+        }
+        return answers.dequeue();
+    }
+    void clear()
+    {
+        shown.clear();
+        questions.clear();
+        unexpected.clear();
+        answers.clear();
+    }
+};
+
+class FakeInput : public InputService {
+public:
+    QQueue<std::optional<QString>> inputs;
+    QQueue<QString> files; // answers to the file and folder choosers
+    QStringList asked;
+
+    std::optional<QString> inputBox(const QString &caption, const QString &prompt, const QString &) override
+    {
+        asked << caption + QStringLiteral(" | ") + prompt;
+        return inputs.isEmpty() ? std::nullopt : inputs.dequeue();
+    }
+    QString openFileName(const QString &caption, const QString &, const QString &) override { return next(caption); }
+    QString saveFileName(const QString &caption, const QString &, const QString &) override { return next(caption); }
+    QString folderName(const QString &caption, const QString &) override { return next(caption); }
+
+private:
+    QString next(const QString &caption)
+    {
+        asked << caption;
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
+};
+
+class FakeShell : public ShellService {
+public:
+    QStringList opened;
+    void open(const QString &target) override { opened << target; }
+};
+
+class FixedClock : public Clock {
+public:
+    QDateTime current = QDateTime(QDate(2026, 12, 8), QTime(10, 30, 0));
+    QDateTime now() const override { return current; }
+};
+
+class FakeKeyboard : public KeyboardState {
+public:
+    QSet<int> down;
+    bool isKeyDown(int vk) const override { return down.contains(vk); }
+};
+
+class FakeNetwork : public NetworkPresence {
+public:
+    bool online = false;
+    bool isOnNetwork() const override { return online; }
+};
+
+struct FakeSeams {
+    FakeMessages *messages;
+    FakeInput *input;
+    FakeShell *shell;
+    FixedClock *clock;
+    FakeKeyboard *keyboard;
+    FakeNetwork *network;
+
+    static FakeSeams install();
+};
