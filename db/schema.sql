@@ -9,12 +9,298 @@ SET AUTODDL ON;
 SET TERM ^ ;
 
 -- BEGIN SOUNDEX
+/* Sound codes for names (Brazilian Portuguese), used by the duplicate-name
+   check, the phonetic search and the street filter of the label printing.
+   docs/phonetic.md describes the rules and the shape of the code. */
+
+/* Code of one word. W holds only A-Z and 0-9 (SOUNDEX below folds accents
+   and splits the text); the code may be two letters longer than the word.
+   Three passes over the word:
+   1. letters to sounds: digraphs, soft/hard C and G, silent H and U,
+      sibilants, doubled letters;
+   2. sounds in context: U/S at the start, L in the coda, L after a stop,
+      nasal codas, final -AO/-AM, E with I;
+   3. weak I before A/O, the epenthetic I between a stop and a consonant,
+      O with U, final D and final stops. */
+CREATE OR ALTER FUNCTION SOUNDEX_PALAVRA (W VARCHAR(1000) CHARACTER SET WIN1252)
+RETURNS VARCHAR(1002) CHARACTER SET WIN1252
+DETERMINISTIC
+AS
+DECLARE P VARCHAR(1002) CHARACTER SET WIN1252;
+DECLARE Q VARCHAR(1002) CHARACTER SET WIN1252;
+DECLARE O VARCHAR(1002) CHARACTER SET WIN1252;
+DECLARE C VARCHAR(1) CHARACTER SET WIN1252;
+DECLARE N VARCHAR(1) CHARACTER SET WIN1252;
+DECLARE N2 VARCHAR(1) CHARACTER SET WIN1252;
+DECLARE PR VARCHAR(1) CHARACTER SET WIN1252;
+DECLARE S VARCHAR(1) CHARACTER SET WIN1252;
+DECLARE I INTEGER;
+DECLARE L INTEGER;
+BEGIN
+  IF (W IS NULL) THEN RETURN NULL;
+
+  /* 1. letters to sounds */
+  P = '';
+  I = 1;
+  L = CHAR_LENGTH(W);
+  WHILE (I <= L) DO
+  BEGIN
+    C = SUBSTRING(W FROM I FOR 1);
+    N = SUBSTRING(W FROM I + 1 FOR 1);
+    N2 = SUBSTRING(W FROM I + 2 FOR 1);
+    S = C;
+    IF (C = 'Y') THEN
+      S = 'I';
+    ELSE IF (C = 'H') THEN                 /* silent, unless part of a digraph */
+      S = '';
+    ELSE IF (C = 'C') THEN
+    BEGIN
+      IF (N = 'H') THEN                    /* CH = X, but CHR/CHL = K */
+      BEGIN
+        S = IIF(N2 IN ('R', 'L'), 'K', 'X');
+        I = I + 1;
+      END
+      ELSE IF (N IN ('E', 'I', 'Y')) THEN
+        S = 'S';
+      ELSE IF (N IN ('K', 'Q', 'T')) THEN  /* CK, CQ = K; the C of CT is mute */
+        S = '';
+      ELSE
+        S = 'K';
+    END
+    ELSE IF (C = 'G') THEN
+    BEGIN
+      IF (N = 'H') THEN
+        I = I + 1;
+      ELSE IF (N IN ('E', 'I', 'Y')) THEN
+        S = 'J';
+      ELSE IF (N = 'U' AND N2 IN ('E', 'I', 'Y')) THEN   /* GUE, GUI: mute U */
+        I = I + 1;
+      ELSE IF (N = 'N') THEN               /* IGNES = INES */
+        S = '';
+    END
+    ELSE IF (C = 'L' AND N = 'H') THEN
+    BEGIN
+      S = 'W';                             /* LH */
+      I = I + 1;
+    END
+    ELSE IF (C = 'N' AND N = 'H') THEN
+    BEGIN
+      S = 'Y';                             /* NH */
+      I = I + 1;
+    END
+    ELSE IF (C = 'P') THEN
+    BEGIN
+      IF (N = 'H') THEN
+      BEGIN
+        S = 'F';
+        I = I + 1;
+      END
+      ELSE IF (N = 'T') THEN               /* BAPTISTA = BATISTA */
+        S = '';
+    END
+    ELSE IF (C = 'Q') THEN
+    BEGIN
+      S = 'K';
+      IF (N = 'U' AND N2 IN ('E', 'I', 'Y')) THEN        /* QUE, QUI: mute U */
+        I = I + 1;
+    END
+    ELSE IF (C = 'S') THEN
+    BEGIN
+      IF (N = 'H') THEN
+      BEGIN
+        S = 'X';
+        I = I + 1;
+      END
+      ELSE IF (N = 'C' AND N2 IN ('E', 'I', 'Y')) THEN   /* SCE, SCI */
+        I = I + 1;
+    END
+    ELSE IF (C IN ('T', 'R', 'K') AND N = 'H') THEN      /* TH, RH, KH */
+      I = I + 1;
+    ELSE IF (C = 'W') THEN
+      S = IIF(N IN ('A', 'E', 'I', 'O', 'U', 'Y'), 'V', 'U');
+    ELSE IF (C = 'X') THEN                 /* X = CH at the start, a sibilant elsewhere */
+      S = IIF(I = 1, 'X', 'S');
+    ELSE IF (C = 'Z') THEN
+      S = 'S';
+    IF (S <> '' AND RIGHT(P, 1) <> S) THEN
+      P = P || S;
+    I = I + 1;
+  END
+
+  /* 2. sounds in context */
+  IF (CHAR_LENGTH(P) > 1) THEN
+  BEGIN
+    IF (LEFT(P, 1) = 'U' AND SUBSTRING(P FROM 2 FOR 1) IN ('A', 'E', 'I', 'O', 'U')) THEN
+      P = 'V' || SUBSTRING(P FROM 2);      /* UILSON = WILSON */
+    IF (LEFT(P, 1) = 'S' AND SUBSTRING(P FROM 2 FOR 1) NOT IN ('A', 'E', 'I', 'O', 'U')) THEN
+      P = 'E' || P;                        /* STELA = ESTELA */
+    IF (RIGHT(P, 2) IN ('AO', 'AM')) THEN
+      P = LEFT(P, CHAR_LENGTH(P) - 1) || 'N';             /* -AO, -AM, -AN */
+  END
+  Q = '';
+  I = 1;
+  L = CHAR_LENGTH(P);
+  WHILE (I <= L) DO
+  BEGIN
+    C = SUBSTRING(P FROM I FOR 1);
+    PR = IIF(I > 1, SUBSTRING(P FROM I - 1 FOR 1), '');
+    N = SUBSTRING(P FROM I + 1 FOR 1);
+    S = C;
+    IF (C = 'L') THEN
+    BEGIN
+      IF (N NOT IN ('A', 'E', 'I', 'O', 'U')) THEN       /* coda L sounds U */
+        S = 'U';
+      ELSE IF (PR IN ('B', 'K', 'D', 'F', 'G', 'P', 'T', 'V')) THEN
+        S = 'R';                           /* CL = CR, GL = GR */
+    END
+    ELSE IF (C IN ('M', 'N') AND N NOT IN ('A', 'E', 'I', 'O', 'U')) THEN
+      S = 'N';                             /* nasal coda */
+    ELSE IF (C = 'E') THEN
+      S = 'I';
+    IF (RIGHT(Q, 1) <> S) THEN
+      Q = Q || S;
+    I = I + 1;
+  END
+
+  /* 3. weak vowels and final consonants */
+  O = '';
+  I = 1;
+  L = CHAR_LENGTH(Q);
+  WHILE (I <= L) DO
+  BEGIN
+    C = SUBSTRING(Q FROM I FOR 1);
+    N = SUBSTRING(Q FROM I + 1 FOR 1);
+    PR = RIGHT(O, 1);
+    IF (C = 'I' AND PR <> '' AND PR NOT IN ('A', 'I', 'U')
+        AND (N = 'O' OR (N = 'A' AND I + 1 < L AND NOT (I + 2 = L AND RIGHT(Q, 1) = 'S')))) THEN
+      C = '';                              /* MARCELIO = MARCELO, JEANETE = JANETE; not MARIA, SILVIA */
+    ELSE IF (C = 'O') THEN
+      C = 'U';
+    ELSE IF (C = 'I' AND PR IN ('B', 'D', 'G', 'K', 'P', 'T', 'F') AND N <> ''
+             AND N NOT IN ('A', 'I', 'O', 'U', 'R', 'L', 'W', 'Y')
+             AND NOT (I + 1 = L AND N = 'S')) THEN
+      C = '';                              /* EDMUNDO = EDIMUNDO */
+    IF (C <> '' AND RIGHT(O, 1) <> C) THEN
+      O = O || C;
+    I = I + 1;
+  END
+  L = CHAR_LENGTH(O);
+  IF (L > 1 AND RIGHT(O, 1) = 'D') THEN
+    O = LEFT(O, L - 1);                    /* DAVID = DAVI */
+  L = CHAR_LENGTH(O);
+  IF (L > 1 AND RIGHT(O, 1) IN ('T', 'K', 'B', 'P', 'G')) THEN
+    O = O || 'I';                          /* JUDITH = JUDITE */
+  RETURN O;
+END^
+
+/* Sound code of a text: the code of each word between slashes, one blank
+   between two words ("/ANA/ /PAULA/"), so that LIKE '%/PAULA/%' finds every
+   text holding the word PAULA and a short code never matches inside a
+   longer one. "%" and "_" are kept as they are, in place, and end a word:
+   SOUNDEX('%SOUZA%') is '%/SUSA/%', SOUNDEX('%ANA_PAULA%') is
+   '%/ANA/_/PAULA/%'. Accents are ignored, apostrophes join (D'AVILA =
+   DAVILA), any other character ends a word. The particles DA, DE, DO, DAS,
+   DOS and E are left out when the text has another word. NULL gives NULL, a
+   text without words ''. */
 CREATE OR ALTER FUNCTION SOUNDEX (TEXTO VARCHAR(1000) CHARACTER SET WIN1252)
 RETURNS VARCHAR(1000) CHARACTER SET WIN1252
+DETERMINISTIC
 AS
+/* Windows-1252 characters 192 to 255 without their accents; '.' = not a letter */
+DECLARE MAPA VARCHAR(64) CHARACTER SET WIN1252 =
+  'AAAAAAACEEEEIIIIDNOOOOO.OUUUUYTSAAAAAAACEEEEIIIIDNOOOOO.OUUUUYTY';
+DECLARE T VARCHAR(1000) CHARACTER SET WIN1252;
+DECLARE TOKENS VARCHAR(2002) CHARACTER SET WIN1252;
+DECLARE PALAVRA VARCHAR(1000) CHARACTER SET WIN1252;
+DECLARE CODIGO VARCHAR(1005) CHARACTER SET WIN1252;
+DECLARE R VARCHAR(1000) CHARACTER SET WIN1252;
+DECLARE C VARCHAR(1) CHARACTER SET WIN1252;
+DECLARE F VARCHAR(1) CHARACTER SET WIN1252;
+DECLARE K INTEGER;
+DECLARE I INTEGER;
+DECLARE L INTEGER;
+DECLARE OUTRAS SMALLINT;
 BEGIN
-  /* placeholder: replaced by the Brazilian Portuguese phonetic code */
-  RETURN UPPER(TEXTO);
+  IF (TEXTO IS NULL) THEN
+    RETURN NULL;
+  T = UPPER(TEXTO);
+
+  /* words (folded to A-Z and 0-9) and wildcards, each followed by a blank */
+  TOKENS = '';
+  PALAVRA = '';
+  OUTRAS = 0;
+  I = 1;
+  L = CHAR_LENGTH(T);
+  WHILE (I <= L + 1) DO
+  BEGIN
+    IF (I <= L) THEN
+      C = SUBSTRING(T FROM I FOR 1);
+    ELSE
+      C = ' ';                             /* ends the last word */
+    K = ASCII_VAL(C);
+    F = '';
+    IF (K BETWEEN 65 AND 90 OR K BETWEEN 48 AND 57) THEN
+      F = C;
+    ELSE IF (K BETWEEN 97 AND 122) THEN
+      F = ASCII_CHAR(K - 32);
+    ELSE IF (K >= 192) THEN
+      F = SUBSTRING(MAPA FROM K - 191 FOR 1);
+    ELSE IF (K IN (138, 154)) THEN         /* S with caron */
+      F = 'S';
+    ELSE IF (K IN (142, 158)) THEN         /* Z with caron */
+      F = 'Z';
+    ELSE IF (K IN (140, 156)) THEN         /* OE ligature */
+      F = 'O';
+    ELSE IF (K = 159) THEN                 /* Y with diaeresis */
+      F = 'Y';
+    IF (F = '.') THEN
+      F = '';
+    IF (F <> '') THEN
+      PALAVRA = PALAVRA || F;
+    ELSE IF (K NOT IN (39, 96, 145, 146, 180)) THEN      /* apostrophes join */
+    BEGIN
+      IF (PALAVRA <> '') THEN
+      BEGIN
+        TOKENS = TOKENS || PALAVRA || ' ';
+        IF (PALAVRA NOT IN ('DA', 'DE', 'DO', 'DAS', 'DOS', 'E')) THEN
+          OUTRAS = 1;
+        PALAVRA = '';
+      END
+      IF (C IN ('%', '_')) THEN
+        TOKENS = TOKENS || C || ' ';
+    END
+    I = I + 1;
+  END
+
+  /* codes in the order of the text */
+  R = '';
+  I = 1;
+  L = CHAR_LENGTH(TOKENS);
+  WHILE (I <= L) DO
+  BEGIN
+    K = POSITION(' ', TOKENS, I);
+    PALAVRA = SUBSTRING(TOKENS FROM I FOR K - I);
+    I = K + 1;
+    IF (PALAVRA IN ('%', '_')) THEN
+    BEGIN
+      IF (CHAR_LENGTH(R) < 1000) THEN
+        R = R || PALAVRA;
+    END
+    ELSE IF (OUTRAS = 0 OR PALAVRA NOT IN ('DA', 'DE', 'DO', 'DAS', 'DOS', 'E')) THEN
+    BEGIN
+      CODIGO = SOUNDEX_PALAVRA(PALAVRA);   /* '' for a word of mute letters: H */
+      IF (CODIGO <> '') THEN
+      BEGIN
+        IF (RIGHT(R, 1) = '/') THEN        /* right after another word */
+          CODIGO = ' /' || CODIGO || '/';
+        ELSE
+          CODIGO = '/' || CODIGO || '/';
+        IF (CHAR_LENGTH(R) + CHAR_LENGTH(CODIGO) <= 1000) THEN
+          R = R || CODIGO;
+      END
+    END
+  END
+  RETURN R;
 END^
 -- END SOUNDEX
 
