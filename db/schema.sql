@@ -309,10 +309,7 @@ SET TERM ; ^
 /* ------------------------------------------------------------------ users */
 CREATE TABLE USUARIO (
   LOGIN      VARCHAR(10) NOT NULL,
-  /* the scrambled password may hold any byte (the scramble of "|" has no
-     Windows-1252 character), so it is kept as Latin-1 bytes: every byte is
-     valid there and UPPER maps the same letters as Windows-1252 does */
-  SENHA      VARCHAR(10) CHARACTER SET ISO8859_1,
+  SENHA      VARCHAR(10),
   NOME       VARCHAR(100),
   EMAIL      VARCHAR(100),
   TIPO       INTEGER DEFAULT 0,

@@ -14,7 +14,6 @@ using namespace Firebird;
 
 namespace {
 
-constexpr unsigned kCharsetOctets = 1;
 constexpr unsigned kCharsetWin1252 = 53;
 // 30/12/1899 counted in the server's days (from 17/11/1858)
 constexpr int kDayZero = 15018;
@@ -187,11 +186,10 @@ void Query::prepareOutput()
                 switch (type) {
                 case SQL_TEXT:
                 case SQL_VARYING:
-                    // the stored bytes, untouched: every column is read in its own code page
+                    // fixed-length text arrives as varying text; its padding is dropped on reading
                     c.fixedChar = type == SQL_TEXT;
                     c.type = SQL_VARYING;
                     builder->setType(&st, i, SQL_VARYING);
-                    builder->setCharSet(&st, i, kCharsetOctets);
                     builder->setLength(&st, i, meta->getLength(&st, i));
                     break;
                 case SQL_SHORT:
@@ -248,13 +246,6 @@ void Query::setText(const QString &name, const QString &value)
     if (!Win1252::encode(value, &p.bytes, &bad))
         throw DbError(Win1252::unencodableMessage(bad), m_sql);
     p.kind = Param::Kind::Text;
-}
-
-void Query::setRawText(const QString &name, const QByteArray &bytes)
-{
-    Param &p = param(name);
-    p.bytes = bytes;
-    p.kind = Param::Kind::Raw;
 }
 
 void Query::setInt(const QString &name, qint32 value) { setInt64(name, value); }
@@ -324,9 +315,8 @@ void Query::bindInput(QByteArray &buffer, IMessageMetadata **metaOut)
                 switch (p.kind) {
                 case Param::Kind::Null: break; // the described type, flagged NULL
                 case Param::Kind::Text:
-                case Param::Kind::Raw:
                     builder->setType(&st, idx, SQL_VARYING);
-                    builder->setCharSet(&st, idx, p.kind == Param::Kind::Text ? kCharsetWin1252 : kCharsetOctets);
+                    builder->setCharSet(&st, idx, kCharsetWin1252);
                     builder->setLength(&st, idx, unsigned(qMax<qsizetype>(p.bytes.size(), 1)));
                     break;
                 case Param::Kind::Int64:
@@ -368,8 +358,7 @@ void Query::bindInput(QByteArray &buffer, IMessageMetadata **metaOut)
                 *nullFlag = p.kind == Param::Kind::Null ? -1 : 0;
                 switch (p.kind) {
                 case Param::Kind::Null: break;
-                case Param::Kind::Text:
-                case Param::Kind::Raw: {
+                case Param::Kind::Text: {
                     const auto len = static_cast<unsigned short>(p.bytes.size());
                     std::memcpy(data, &len, 2);
                     std::memcpy(data + 2, p.bytes.constData(), size_t(p.bytes.size()));

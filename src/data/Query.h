@@ -56,7 +56,6 @@ public:
     // Setters throw DbError for an unknown name or for text that Windows-1252
     // cannot hold. A parameter never set is sent as NULL.
     void setText(const QString &name, const QString &value);
-    void setRawText(const QString &name, const QByteArray &bytes); // bytes as they are (no character set)
     void setInt(const QString &name, qint32 value);
     void setInt64(const QString &name, qint64 value);
     void setScaled(const QString &name, qint64 value, int scale); // value / 10^scale, exact
@@ -86,7 +85,7 @@ public:
 private:
     friend class Field;
     struct Param {
-        enum class Kind { Null, Text, Raw, Int64, Date, DateTime, TextBlob, Blob };
+        enum class Kind { Null, Text, Int64, Date, DateTime, TextBlob, Blob };
         QString name;
         Kind kind = Kind::Null;
         QByteArray bytes;

@@ -12,7 +12,23 @@ namespace {
 
 TUsuario *g_atual = nullptr;
 
-QByteArray bytesOf(const QString &scrambled) { return Win1252::encodeLossy(scrambled); }
+// The scramble of "|" is byte 0x8D and that of "ˆ" is 0x81, two bytes that
+// Windows-1252 leaves unassigned and the database refuses. A scrambled
+// upper-case password never holds "¦" (the scramble of "c") nor "§" (of "b"),
+// so those two stand in for them in the column. Upper-casing leaves all four
+// alone, so "UPPER(SENHA) = :SENHA" still compares like with like.
+const QChar kPipe(char16_t(0x008D)), kCircumflex(char16_t(0x0081));
+const QChar kPipeStored(char16_t(0x00A6)), kCircumflexStored(char16_t(0x00A7));
+
+QString toColumn(QString scrambled)
+{
+    return scrambled.replace(kPipe, kPipeStored).replace(kCircumflex, kCircumflexStored);
+}
+
+QString fromColumn(QString stored)
+{
+    return stored.replace(kPipeStored, kPipe).replace(kCircumflexStored, kCircumflex);
+}
 
 QString col(const char *name) { return QString::fromLatin1(name); }
 
@@ -41,7 +57,7 @@ bool TUsuario::Inserir()
                                   "SOM_C, SOM_R, SOM_L) VALUES (:LOGIN, :SENHA, :EMAIL, :NOME, :TIPO, :DATA_HORA, "
                                   ":INC_C, :VER_C, :SOM_C, :SOM_R, :SOM_L)"));
         q.setText(col("LOGIN"), Login);
-        q.setRawText(col("SENHA"), bytesOf(Senha));
+        q.setText(col("SENHA"), toColumn(Senha));
         q.setText(col("EMAIL"), Email);
         q.setText(col("NOME"), Nome);
         q.setInt(col("TIPO"), Tipo);
@@ -70,7 +86,7 @@ bool TUsuario::Alterar()
                                   "TIPO = :TIPO, SOM_C = :SOM_C, SOM_R = :SOM_R, SOM_L = :SOM_L, VER_C = :VER_C, "
                                   "INC_C = :INC_C WHERE LOGIN = :OLD_LOGIN "));
         q.setText(col("LOGIN"), Login);
-        q.setRawText(col("SENHA"), bytesOf(Senha));
+        q.setText(col("SENHA"), toColumn(Senha));
         q.setText(col("EMAIL"), Email);
         q.setText(col("NOME"), Nome);
         q.setInt(col("TIPO"), Tipo);
@@ -107,12 +123,12 @@ bool TUsuario::Autenticar()
     const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
         Query q(t, QStringLiteral("SELECT * FROM USUARIO WHERE UPPER(LOGIN) = :LOGIN AND UPPER(SENHA) = :SENHA"));
         q.setText(col("LOGIN"), Win1252::toUpper(Login));
-        q.setRawText(col("SENHA"), bytesOf(Win1252::toUpper(Senha)));
+        q.setText(col("SENHA"), toColumn(Win1252::toUpper(Senha)));
         q.open();
         if (q.next()) {
             found = true;
             Login = q.field(col("LOGIN")).asString();
-            Senha = Win1252::decode(q.field(col("SENHA")).asBytes());
+            Senha = fromColumn(q.field(col("SENHA")).asString());
             Email = q.field(col("EMAIL")).asString();
             Nome = q.field(col("NOME")).asString();
             Tipo = q.field(col("TIPO")).asInt();
@@ -144,7 +160,7 @@ bool TUsuario::Carregar(QString &senha)
             found = true;
             loaded.Email = q.field(col("EMAIL")).asString();
             loaded.Nome = q.field(col("NOME")).asString();
-            loaded.Senha = Win1252::decode(q.field(col("SENHA")).asBytes());
+            loaded.Senha = fromColumn(q.field(col("SENHA")).asString());
             loaded.SomC = q.field(col("SOM_C")).asString();
             loaded.SomR = q.field(col("SOM_R")).asString();
             loaded.SomL = q.field(col("SOM_L")).asString();
