@@ -52,14 +52,14 @@ bool encode(const QString &text, QByteArray *out, QString *unencodable)
         if (b < 0) {
             ok = false;
             bytes[i] = '?';
-            if (unencodable) {
-                // a character outside the BMP is two QChars: keep the pair together
-                QString ch = text[i];
-                if (text[i].isHighSurrogate() && i + 1 < text.size())
-                    ch += text[++i];
-                if (!unencodable->contains(ch))
-                    unencodable->append(ch);
+            // a character outside the BMP is two QChars: report the pair as one
+            QString ch = text[i];
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                ch += text[++i];
+                bytes[i] = '?';
             }
+            if (unencodable && !unencodable->contains(ch))
+                unencodable->append(ch);
             continue;
         }
         bytes[i] = static_cast<char>(b);

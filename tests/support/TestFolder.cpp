@@ -11,6 +11,10 @@ namespace {
 bool runScript(const QString &program, const QStringList &args, QString *output)
 {
     QProcess p;
+    // the scripts run the system's engine, whatever root this process was pointed at
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FIREBIRD"), QStringLiteral(LUMISTO_FIREBIRD_HOME));
+    p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
     if (!p.waitForFinished(120000)) {
