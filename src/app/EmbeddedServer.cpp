@@ -11,12 +11,15 @@ namespace {
 constexpr int kRootLine = 62; // the 63rd line
 const QString kRootKey = QStringLiteral("RootDirectory = ");
 
-QString confPath() { return ProgramPath(QStringLiteral("firebird.conf")); }
+QString confPath()
+{
+    return ProgramPath(QStringLiteral("firebird.conf"));
+}
 
 QString notUsable(const QString &path)
 {
-    return QStringLiteral("O arquivo de configuração do servidor de banco de dados \"") + path
-           + QStringLiteral("\" não pôde ser lido ou não tem as 63 linhas esperadas.");
+    return QStringLiteral("O arquivo de configuração do servidor de banco de dados \"") + path +
+           QStringLiteral("\" não pôde ser lido ou não tem as 63 linhas esperadas.");
 }
 
 bool readLines(const QString &path, QList<QByteArray> *lines, QByteArray *eol)

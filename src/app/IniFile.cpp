@@ -55,7 +55,10 @@ bool isKey(const QString &line, QString *key, QString *value)
     return true;
 }
 
-bool same(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool same(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 // A value read back loses one pair of surrounding double quotes, as on
 // Windows; so a value that starts or ends with a blank or a quote is written
@@ -71,8 +74,8 @@ QString quoteIfNeeded(const QString &v)
 {
     if (v.isEmpty())
         return v;
-    const bool edge = v.front().isSpace() || v.back().isSpace() || v.front() == QLatin1Char('"')
-                      || v.back() == QLatin1Char('"');
+    const bool edge = v.front().isSpace() || v.back().isSpace() || v.front() == QLatin1Char('"') ||
+                      v.back() == QLatin1Char('"');
     return edge ? QLatin1Char('"') + v + QLatin1Char('"') : v;
 }
 

@@ -11,7 +11,9 @@ QString ProgramFolder()
         if (QCoreApplication::instance())
             dir = QCoreApplication::applicationDirPath();
         else
-            dir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+            dir = QFileInfo(QStringLiteral("/proc/self/exe"))
+                      .canonicalFilePath()
+                      .section(QLatin1Char('/'), 0, -2);
     }
     dir = QDir::cleanPath(QDir(dir).absolutePath());
     if (!dir.endsWith(QLatin1Char('/')))

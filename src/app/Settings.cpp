@@ -12,12 +12,16 @@ namespace {
 
 const QDate kDayZero(1899, 12, 30);
 
-QString S(const char *text) { return QString::fromLatin1(text); }
+QString S(const char *text)
+{
+    return QString::fromLatin1(text);
+}
 
 const SettingDef *lookup(const QString &section, const QString &key)
 {
     for (const SettingDef &d : SettingsTable())
-        if (d.section.compare(section, Qt::CaseInsensitive) == 0 && d.key.compare(key, Qt::CaseInsensitive) == 0)
+        if (d.section.compare(section, Qt::CaseInsensitive) == 0 &&
+            d.key.compare(key, Qt::CaseInsensitive) == 0)
             return &d;
     Q_ASSERT_X(false, "Settings", "key not in the settings table");
     return nullptr;
@@ -35,9 +39,15 @@ QString defaultOf(const QString &section, const QString &key)
     return d->defaultValue;
 }
 
-IniFile ini() { return IniFile(SettingsFilePath()); }
+IniFile ini()
+{
+    return IniFile(SettingsFilePath());
+}
 
-double dateToDay(const QDate &d) { return double(kDayZero.daysTo(d)); }
+double dateToDay(const QDate &d)
+{
+    return double(kDayZero.daysTo(d));
+}
 
 double parseDate(const QString &text)
 {
@@ -182,7 +192,8 @@ bool WriteSettingDate(const QString &section, const QString &key, double dayNumb
 bool WriteSettingTime(const QString &section, const QString &key, double dayFraction)
 {
     const int ms = int(qRound64(dayFraction * 86400000.0)) % 86400000;
-    return WriteSettingText(section, key, QTime::fromMSecsSinceStartOfDay(ms).toString(QStringLiteral("hh:mm:ss")));
+    return WriteSettingText(section, key,
+                            QTime::fromMSecsSinceStartOfDay(ms).toString(QStringLiteral("hh:mm:ss")));
 }
 
 QString ReadSettingMultiline(const QString &section, const QString &key)
@@ -218,9 +229,15 @@ bool SetQuickAccessEnabled(int kind, bool value)
     return false;
 }
 
-QString DefaultState() { return ReadSettingText(QStringLiteral("ESTADO"), QStringLiteral("UF")); }
+QString DefaultState()
+{
+    return ReadSettingText(QStringLiteral("ESTADO"), QStringLiteral("UF"));
+}
 
-bool SetDefaultState(const QString &uf) { return WriteSettingText(QStringLiteral("ESTADO"), QStringLiteral("UF"), uf); }
+bool SetDefaultState(const QString &uf)
+{
+    return WriteSettingText(QStringLiteral("ESTADO"), QStringLiteral("UF"), uf);
+}
 
 bool ClearAutomaticLogin()
 {

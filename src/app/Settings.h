@@ -13,7 +13,8 @@ struct SettingDef {
     QString section;
     QString key;
     SettingType type;
-    QString defaultValue; // as written in the file ("1"/"0", "7", "dd/mm/yyyy", ...); see below for the two computed ones
+    QString defaultValue; // as written in the file ("1"/"0", "7", "dd/mm/yyyy", ...); see below for the two
+                          // computed ones
 };
 
 // Every key. Two defaults are computed when read: [BACKUP] DATA is today and

@@ -9,11 +9,18 @@ namespace {
 const QByteArray kShow = QByteArrayLiteral("MOSTRAR\n");
 }
 
-SingleInstance::SingleInstance(QString key, QObject *parent) : QObject(parent), m_key(std::move(key)) {}
+SingleInstance::SingleInstance(QString key, QObject *parent) : QObject(parent), m_key(std::move(key))
+{
+}
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::defaultKey() { return QStringLiteral("lumisto-%1").arg(::getuid()); }
+QString SingleInstance::defaultKey()
+{
+    // LUMISTO_INSTANCE_KEY lets tests run beside a copy the developer has open
+    const QString key = qEnvironmentVariable("LUMISTO_INSTANCE_KEY");
+    return key.isEmpty() ? QStringLiteral("lumisto-%1").arg(::getuid()) : key;
+}
 
 bool SingleInstance::notifyRunning(int timeoutMs)
 {

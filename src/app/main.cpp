@@ -1,3 +1,6 @@
 #include "ui/session/Startup.h"
 
-int main(int argc, char *argv[]) { return RunLumisto(argc, argv); }
+int main(int argc, char *argv[])
+{
+    return RunLumisto(argc, argv);
+}

@@ -9,7 +9,10 @@ namespace {
 std::atomic<quint64> g_statements{0};
 }
 
-Database::~Database() { disconnect(); }
+Database::~Database()
+{
+    disconnect();
+}
 
 Firebird::IMaster *Database::master()
 {
@@ -17,10 +20,19 @@ Firebird::IMaster *Database::master()
     return m;
 }
 
-Firebird::IUtil *Database::util() { return master()->getUtilInterface(); }
+Firebird::IUtil *Database::util()
+{
+    return master()->getUtilInterface();
+}
 
-quint64 Database::statementCount() { return g_statements.load(); }
-void Database::countStatement() { ++g_statements; }
+quint64 Database::statementCount()
+{
+    return g_statements.load();
+}
+void Database::countStatement()
+{
+    ++g_statements;
+}
 
 void Database::setParams(const QString &user, const QString &password, const QString &charset)
 {

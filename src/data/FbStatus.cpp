@@ -8,8 +8,8 @@ namespace FbStatus {
 QString text(const Firebird::IStatus *status)
 {
     char buffer[4096];
-    const unsigned n = Database::util()->formatStatus(buffer, sizeof buffer - 1,
-                                                      const_cast<Firebird::IStatus *>(status));
+    const unsigned n =
+        Database::util()->formatStatus(buffer, sizeof buffer - 1, const_cast<Firebird::IStatus *>(status));
     QString s = Win1252::decode(QByteArray(buffer, int(qMin<unsigned>(n, sizeof buffer - 1))));
     while (s.endsWith(QLatin1Char('\n')))
         s.chop(1);

@@ -85,10 +85,10 @@ QString parseParameters(const QString &sql, QStringList *names)
             i = stop - 1;
             continue;
         }
-        if (c == QLatin1Char(':') && i + 1 < n
-            && (sql[i + 1].isLetter() || sql[i + 1] == QLatin1Char('_'))) {
+        if (c == QLatin1Char(':') && i + 1 < n && (sql[i + 1].isLetter() || sql[i + 1] == QLatin1Char('_'))) {
             qsizetype j = i + 1;
-            while (j < n && (sql[j].isLetterOrNumber() || sql[j] == QLatin1Char('_') || sql[j] == QLatin1Char('$')))
+            while (j < n &&
+                   (sql[j].isLetterOrNumber() || sql[j] == QLatin1Char('_') || sql[j] == QLatin1Char('$')))
                 ++j;
             names->append(sql.mid(i + 1, j - i - 1).toUpper());
             out += QLatin1Char('?');
@@ -129,8 +129,8 @@ Query::Query(Transaction &transaction, const QString &sql) : m_transaction(trans
         [&](ThrowStatusWrapper &st) {
             m_statement = att->prepare(&st, transaction.handle(), text.size(), text.constData(), 3,
                                        IStatement::PREPARE_PREFETCH_METADATA);
-            m_isSelect = m_statement->getType(&st) == isc_info_sql_stmt_select
-                         || m_statement->getType(&st) == isc_info_sql_stmt_select_for_upd;
+            m_isSelect = m_statement->getType(&st) == isc_info_sql_stmt_select ||
+                         m_statement->getType(&st) == isc_info_sql_stmt_select_for_upd;
         },
         sql);
     prepareOutput();
@@ -208,9 +208,7 @@ void Query::prepareOutput()
                     builder->setLength(&st, i, 8);
                     builder->setScale(&st, i, 0);
                     break;
-                default:
-                    c.type = type;
-                    break;
+                default: c.type = type; break;
                 }
             }
             m_outMeta = builder->getMetadata(&st);
@@ -248,9 +246,15 @@ void Query::setText(const QString &name, const QString &value)
     p.kind = Param::Kind::Text;
 }
 
-void Query::setInt(const QString &name, qint32 value) { setInt64(name, value); }
+void Query::setInt(const QString &name, qint32 value)
+{
+    setInt64(name, value);
+}
 
-void Query::setInt64(const QString &name, qint64 value) { setScaled(name, value, 0); }
+void Query::setInt64(const QString &name, qint64 value)
+{
+    setScaled(name, value, 0);
+}
 
 void Query::setScaled(const QString &name, qint64 value, int scale)
 {
@@ -467,7 +471,10 @@ void Query::close()
     }
 }
 
-bool Query::hasField(const QString &name) const { return m_columnIndex.contains(name.toUpper()); }
+bool Query::hasField(const QString &name) const
+{
+    return m_columnIndex.contains(name.toUpper());
+}
 
 Field Query::field(const QString &name) const
 {
@@ -515,7 +522,10 @@ QByteArray Query::readBlob(const unsigned char *quad) const
 
 // ---------------------------------------------------------------- Field
 
-const QString &Field::name() const { return m_query->m_columns[m_index].name; }
+const QString &Field::name() const
+{
+    return m_query->m_columns[m_index].name;
+}
 
 bool Field::isNull() const
 {
@@ -561,8 +571,8 @@ QString Field::asString() const
             return QString::number(asInt64());
         const qint64 v = asScaled(-c.scale);
         const qint64 p = pow10(-c.scale);
-        QString s = QString::number(qAbs(v / p)) + QLatin1Char(',')
-                    + QStringLiteral("%1").arg(qAbs(v % p), -c.scale, 10, QLatin1Char('0'));
+        QString s = QString::number(qAbs(v / p)) + QLatin1Char(',') +
+                    QStringLiteral("%1").arg(qAbs(v % p), -c.scale, 10, QLatin1Char('0'));
         return v < 0 ? QLatin1Char('-') + s : s;
     }
     case SQL_DOUBLE: return QString::number(asDouble());
@@ -597,9 +607,15 @@ qint64 Field::asScaled(int scale) const
     return 0;
 }
 
-qint64 Field::asInt64() const { return asScaled(0); }
+qint64 Field::asInt64() const
+{
+    return asScaled(0);
+}
 
-qint32 Field::asInt() const { return qint32(asInt64()); }
+qint32 Field::asInt() const
+{
+    return qint32(asInt64());
+}
 
 double Field::asDouble() const
 {

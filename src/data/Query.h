@@ -22,14 +22,14 @@ class Query;
 class Field {
 public:
     bool isNull() const;
-    QString asString() const;        // text (CHAR columns without trailing blanks), numbers as text, text blobs
-    QByteArray asBytes() const;      // the stored bytes of a text or blob column
-    qint32 asInt() const;            // 0 when NULL
-    qint64 asInt64() const;          // integer part for scaled numbers
+    QString asString() const;   // text (CHAR columns without trailing blanks), numbers as text, text blobs
+    QByteArray asBytes() const; // the stored bytes of a text or blob column
+    qint32 asInt() const;       // 0 when NULL
+    qint64 asInt64() const;     // integer part for scaled numbers
     qint64 asScaled(int scale) const; // the value times 10^scale, exact for NUMERIC (money: scale 4)
     double asDouble() const;
-    double asDateTime() const;       // day number from 30/12/1899 with the time as a fraction; 0 when NULL
-    double asDate() const;           // the same without the time
+    double asDateTime() const; // day number from 30/12/1899 with the time as a fraction; 0 when NULL
+    double asDate() const;     // the same without the time
     const QString &name() const;
 
 private:
@@ -59,7 +59,7 @@ public:
     void setInt(const QString &name, qint32 value);
     void setInt64(const QString &name, qint64 value);
     void setScaled(const QString &name, qint64 value, int scale); // value / 10^scale, exact
-    void setDate(const QString &name, double dayNumber);           // the date part only
+    void setDate(const QString &name, double dayNumber);          // the date part only
     void setDateTime(const QString &name, double dayNumber);
     void setTextBlob(const QString &name, const QString &value);
     void setBlob(const QString &name, const QByteArray &bytes);

@@ -11,7 +11,10 @@ namespace {
 TDM *g_instance = nullptr;
 }
 
-TDM *TDM::instance() { return g_instance; }
+TDM *TDM::instance()
+{
+    return g_instance;
+}
 
 Database &BancoDados()
 {

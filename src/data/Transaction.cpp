@@ -3,12 +3,14 @@
 #include "data/Database.h"
 #include "data/FbStatus.h"
 
-
 namespace {
 int g_open = 0;
 }
 
-int Transaction::openCount() { return g_open; }
+int Transaction::openCount()
+{
+    return g_open;
+}
 
 Transaction::Transaction(Database &db) : m_db(db)
 {
@@ -20,7 +22,10 @@ Transaction::Transaction(Database &db) : m_db(db)
     ++g_open;
 }
 
-Transaction::~Transaction() { rollback(); }
+Transaction::~Transaction()
+{
+    rollback();
+}
 
 void Transaction::commit()
 {

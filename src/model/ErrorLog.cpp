@@ -5,7 +5,10 @@
 
 #include <QFile>
 
-QString ErrorLogPath() { return ProgramPath(QStringLiteral("Orvalha.erros")); }
+QString ErrorLogPath()
+{
+    return ProgramPath(QStringLiteral("Orvalha.erros"));
+}
 
 QString MontaMensagemErro(const QString &message, const QString &className, const QString &operation)
 {
@@ -19,5 +22,6 @@ QString MontaMensagemErro(const QString &message, const QString &className, cons
         line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
         log.write(Win1252::encodeLossy(line + QStringLiteral("\r\n")));
     }
-    return QStringLiteral("Erro Desconhecido ao ") + operation + QStringLiteral(": ") + QStringLiteral("\r\n") + upper;
+    return QStringLiteral("Erro Desconhecido ao ") + operation + QStringLiteral(": ") +
+           QStringLiteral("\r\n") + upper;
 }

@@ -30,16 +30,29 @@ QString fromColumn(QString stored)
     return stored.replace(kPipeStored, kPipe).replace(kCircumflexStored, kCircumflex);
 }
 
-QString col(const char *name) { return QString::fromLatin1(name); }
+QString col(const char *name)
+{
+    return QString::fromLatin1(name);
+}
 
 } // namespace
 
-TUsuario::TUsuario() : m_db(&BancoDados()) {}
+TUsuario::TUsuario() : m_db(&BancoDados())
+{
+}
 
-TUsuario::TUsuario(Database &db) : m_db(&db) {}
+TUsuario::TUsuario(Database &db) : m_db(&db)
+{
+}
 
-TUsuario *TUsuario::atual() { return g_atual; }
-void TUsuario::setAtual(TUsuario *usuario) { g_atual = usuario; }
+TUsuario *TUsuario::atual()
+{
+    return g_atual;
+}
+void TUsuario::setAtual(TUsuario *usuario)
+{
+    g_atual = usuario;
+}
 
 QString TUsuario::defaultSound(char kind)
 {
@@ -53,9 +66,10 @@ QString TUsuario::defaultSound(char kind)
 bool TUsuario::Inserir()
 {
     const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
-        Query q(t, QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA, EMAIL, NOME, TIPO, DATA_HORA, INC_C, VER_C, "
-                                  "SOM_C, SOM_R, SOM_L) VALUES (:LOGIN, :SENHA, :EMAIL, :NOME, :TIPO, :DATA_HORA, "
-                                  ":INC_C, :VER_C, :SOM_C, :SOM_R, :SOM_L)"));
+        Query q(t, QStringLiteral(
+                       "INSERT INTO USUARIO (LOGIN, SENHA, EMAIL, NOME, TIPO, DATA_HORA, INC_C, VER_C, "
+                       "SOM_C, SOM_R, SOM_L) VALUES (:LOGIN, :SENHA, :EMAIL, :NOME, :TIPO, :DATA_HORA, "
+                       ":INC_C, :VER_C, :SOM_C, :SOM_R, :SOM_L)"));
         q.setText(col("LOGIN"), Login);
         q.setText(col("SENHA"), toColumn(Senha));
         q.setText(col("EMAIL"), Email);
@@ -73,8 +87,9 @@ bool TUsuario::Inserir()
         Seams::messages().show(QStringLiteral("Usuário ") + Login + QStringLiteral(" inserido com sucesso!"));
         return true;
     }
-    Seams::messages().show(MontaMensagemErro(r.error, QStringLiteral("TUsuario"), QStringLiteral("Inserindo")),
-                           MessageService::Kind::Error);
+    Seams::messages().show(
+        MontaMensagemErro(r.error, QStringLiteral("TUsuario"), QStringLiteral("Inserindo")),
+        MessageService::Kind::Error);
     return false;
 }
 
@@ -82,9 +97,10 @@ bool TUsuario::Alterar()
 {
     int changed = 0;
     const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
-        Query q(t, QStringLiteral("UPDATE USUARIO SET LOGIN = :LOGIN, SENHA = :SENHA, EMAIL = :EMAIL, NOME = :NOME, "
-                                  "TIPO = :TIPO, SOM_C = :SOM_C, SOM_R = :SOM_R, SOM_L = :SOM_L, VER_C = :VER_C, "
-                                  "INC_C = :INC_C WHERE LOGIN = :OLD_LOGIN "));
+        Query q(t, QStringLiteral(
+                       "UPDATE USUARIO SET LOGIN = :LOGIN, SENHA = :SENHA, EMAIL = :EMAIL, NOME = :NOME, "
+                       "TIPO = :TIPO, SOM_C = :SOM_C, SOM_R = :SOM_R, SOM_L = :SOM_L, VER_C = :VER_C, "
+                       "INC_C = :INC_C WHERE LOGIN = :OLD_LOGIN "));
         q.setText(col("LOGIN"), Login);
         q.setText(col("SENHA"), toColumn(Senha));
         q.setText(col("EMAIL"), Email);
@@ -100,20 +116,22 @@ bool TUsuario::Alterar()
         changed = q.rowsAffected();
     });
     if (!r) {
-        Seams::messages().show(MontaMensagemErro(r.error, QStringLiteral("TUsuario"), QStringLiteral("Alterando")),
-                               MessageService::Kind::Error);
+        Seams::messages().show(
+            MontaMensagemErro(r.error, QStringLiteral("TUsuario"), QStringLiteral("Alterando")),
+            MessageService::Kind::Error);
         return false;
     }
     if (changed == 0) {
         // nobody has this login any more (removed meanwhile): nothing was saved
-        Seams::messages().show(QStringLiteral("Usuário ") + LoginAnterior
-                                   + QStringLiteral(" não encontrado! Os dados não foram alterados."),
+        Seams::messages().show(QStringLiteral("Usuário ") + LoginAnterior +
+                                   QStringLiteral(" não encontrado! Os dados não foram alterados."),
                                MessageService::Kind::Error);
         return false;
     }
     // the row now answers to the new login: a second change must find it
     LoginAnterior = Login;
-    Seams::messages().show(QStringLiteral("Dados do usuário ") + Login + QStringLiteral(" alterados com sucesso!"));
+    Seams::messages().show(QStringLiteral("Dados do usuário ") + Login +
+                           QStringLiteral(" alterados com sucesso!"));
     return true;
 }
 
@@ -121,7 +139,8 @@ bool TUsuario::Autenticar()
 {
     bool found = false;
     const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
-        Query q(t, QStringLiteral("SELECT * FROM USUARIO WHERE UPPER(LOGIN) = :LOGIN AND UPPER(SENHA) = :SENHA"));
+        Query q(
+            t, QStringLiteral("SELECT * FROM USUARIO WHERE UPPER(LOGIN) = :LOGIN AND UPPER(SENHA) = :SENHA"));
         q.setText(col("LOGIN"), Win1252::toUpper(Login));
         q.setText(col("SENHA"), toColumn(Win1252::toUpper(Senha)));
         q.open();

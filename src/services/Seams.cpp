@@ -66,20 +66,59 @@ Installed &installed()
 
 namespace Seams {
 
-MessageService &messages() { return *installed().messages; }
-InputService &input() { return *installed().input; }
-ShellService &shell() { return *installed().shell; }
-const Clock &clock() { return *installed().clock; }
-const KeyboardState &keyboard() { return *installed().keyboard; }
-const NetworkPresence &network() { return *installed().network; }
+MessageService &messages()
+{
+    return *installed().messages;
+}
+InputService &input()
+{
+    return *installed().input;
+}
+ShellService &shell()
+{
+    return *installed().shell;
+}
+const Clock &clock()
+{
+    return *installed().clock;
+}
+const KeyboardState &keyboard()
+{
+    return *installed().keyboard;
+}
+const NetworkPresence &network()
+{
+    return *installed().network;
+}
 
-void setMessages(std::unique_ptr<MessageService> service) { installed().messages = std::move(service); }
-void setInput(std::unique_ptr<InputService> service) { installed().input = std::move(service); }
-void setShell(std::unique_ptr<ShellService> service) { installed().shell = std::move(service); }
-void setClock(std::unique_ptr<Clock> clock) { installed().clock = std::move(clock); }
-void setKeyboard(std::unique_ptr<KeyboardState> keyboard) { installed().keyboard = std::move(keyboard); }
-void setNetwork(std::unique_ptr<NetworkPresence> network) { installed().network = std::move(network); }
+void setMessages(std::unique_ptr<MessageService> service)
+{
+    installed().messages = std::move(service);
+}
+void setInput(std::unique_ptr<InputService> service)
+{
+    installed().input = std::move(service);
+}
+void setShell(std::unique_ptr<ShellService> service)
+{
+    installed().shell = std::move(service);
+}
+void setClock(std::unique_ptr<Clock> clock)
+{
+    installed().clock = std::move(clock);
+}
+void setKeyboard(std::unique_ptr<KeyboardState> keyboard)
+{
+    installed().keyboard = std::move(keyboard);
+}
+void setNetwork(std::unique_ptr<NetworkPresence> network)
+{
+    installed().network = std::move(network);
+}
 
-void reset() { installed() = Installed{}; }
+void reset()
+{
+    installed() = Installed{};
+}
 
 } // namespace Seams

@@ -59,7 +59,8 @@ private slots:
         QCOMPARE(ReadSettingBool(QStringLiteral("AUTENTICA"), QStringLiteral("INICIA")), false);
         QCOMPARE(ReadSettingText(QStringLiteral("AUTENTICA"), QStringLiteral("LOGIN")), QString());
         QCOMPARE(ReadSettingText(QStringLiteral("USUARIO"), QStringLiteral("LOGIN")), QString());
-        QCOMPARE(ReadSettingDate(QStringLiteral("BACKUP"), QStringLiteral("DATA")), 46364.0); // the clock's today
+        QCOMPARE(ReadSettingDate(QStringLiteral("BACKUP"), QStringLiteral("DATA")),
+                 46364.0); // the clock's today
         QCOMPARE(ReadSettingText(QStringLiteral("BACKUP"), QStringLiteral("LOCAL")),
                  m_dir->path() + QStringLiteral("/DB/BackUP/Orvalha.z"));
         QCOMPARE(ReadSettingText(QStringLiteral("BACKUP"), QStringLiteral("EMAIL")),
@@ -75,7 +76,8 @@ private slots:
         QCOMPARE(ReadSettingBool(QStringLiteral("TELEFONES"), QStringLiteral("ENDERECO")), true);
         QCOMPARE(ReadSettingFloat(QStringLiteral("ENVELOPE"), QStringLiteral("POS_X")), 0.0);
         for (const SettingDef &d : SettingsTable())
-            if (d.type == SettingType::Integer && d.key != QLatin1String("TIPOPESSOA") && d.section != QLatin1String("COMPROMISSO"))
+            if (d.type == SettingType::Integer && d.key != QLatin1String("TIPOPESSOA") &&
+                d.section != QLatin1String("COMPROMISSO"))
                 QCOMPARE(ReadSettingInt(d.section, d.key), 0);
         QVERIFY(!QFile::exists(ini())); // reading creates nothing
     }
@@ -129,7 +131,8 @@ private slots:
 
     void aFileFromTheWindowsEditionReadsAndKeepsItsOtherKeys()
     {
-        writeFile("[ESTADO]\r\nUF=MG\r\n\r\n[Outra]\r\nChave = Valor com acentua\xE7\xE3o \r\n[usuario]\r\nlogin=Jos\xE9\r\n");
+        writeFile("[ESTADO]\r\nUF=MG\r\n\r\n[Outra]\r\nChave = Valor com acentua\xE7\xE3o "
+                  "\r\n[usuario]\r\nlogin=Jos\xE9\r\n");
         QCOMPARE(DefaultState(), QStringLiteral("MG"));
         QCOMPARE(ReadSettingText(QStringLiteral("USUARIO"), QStringLiteral("LOGIN")), QStringLiteral("José"));
         QVERIFY(WriteSettingText(QStringLiteral("USUARIO"), QStringLiteral("LOGIN"), QStringLiteral("João")));
@@ -145,7 +148,8 @@ private slots:
     void clearingTheAutomaticLoginEmptiesItsKeys()
     {
         QVERIFY(WriteSettingBool(QStringLiteral("AUTENTICA"), QStringLiteral("INICIA"), true));
-        QVERIFY(WriteSettingText(QStringLiteral("AUTENTICA"), QStringLiteral("LOGIN"), QStringLiteral("ana")));
+        QVERIFY(
+            WriteSettingText(QStringLiteral("AUTENTICA"), QStringLiteral("LOGIN"), QStringLiteral("ana")));
         QVERIFY(WriteSettingText(QStringLiteral("AUTENTICA"), QStringLiteral("SENHA"), QStringLiteral("x")));
         QVERIFY(ClearAutomaticLogin());
         QVERIFY(!ReadSettingBool(QStringLiteral("AUTENTICA"), QStringLiteral("INICIA")));
@@ -157,7 +161,8 @@ private slots:
     {
         QVERIFY(SetDefaultState(QStringLiteral("RJ")));
         const QByteArray before = fileBytes();
-        QVERIFY(!WriteSettingText(QStringLiteral("MALA_DIRETA"), QStringLiteral("ASSUNTO"), QStringLiteral("Łódź")));
+        QVERIFY(!WriteSettingText(QStringLiteral("MALA_DIRETA"), QStringLiteral("ASSUNTO"),
+                                  QStringLiteral("Łódź")));
         QCOMPARE(fileBytes(), before);
         if (::geteuid() != 0) {
             QFile::setPermissions(ini(), QFile::ReadOwner);
@@ -173,7 +178,8 @@ private slots:
         IniFile f(ini());
         QVERIFY(f.writeString(QStringLiteral("Secao"), QStringLiteral("Chave"), QStringLiteral("1")));
         QVERIFY(f.writeString(QStringLiteral("SECAO"), QStringLiteral("CHAVE"), QStringLiteral("2")));
-        QCOMPARE(f.readString(QStringLiteral("secao"), QStringLiteral("chave"), QString()), QStringLiteral("2"));
+        QCOMPARE(f.readString(QStringLiteral("secao"), QStringLiteral("chave"), QString()),
+                 QStringLiteral("2"));
         QCOMPARE(fileBytes(), QByteArray("[Secao]\r\nChave=2\r\n"));
         QVERIFY(!f.hasKey(QStringLiteral("secao"), QStringLiteral("outra")));
     }

@@ -53,8 +53,9 @@ private slots:
             Query ins(t, QStringLiteral("INSERT INTO GRUPO (NOME_GRUPO) VALUES (:NOME)"));
             ins.setText(QStringLiteral("NOME"), QStringLiteral("Dois Lugares"));
             ins.execute();
-            Query q(t, QStringLiteral("SELECT COUNT(*) AS N, ':NOME' AS LITERAL FROM GRUPO "
-                                      "WHERE NOME_GRUPO = :NOME AND UPPER(NOME_GRUPO) <> :nome || 'x' -- :NOME\n"));
+            Query q(t, QStringLiteral(
+                           "SELECT COUNT(*) AS N, ':NOME' AS LITERAL FROM GRUPO "
+                           "WHERE NOME_GRUPO = :NOME AND UPPER(NOME_GRUPO) <> :nome || 'x' -- :NOME\n"));
             QCOMPARE(q.parameterNames(), QStringList{QStringLiteral("NOME")});
             q.setText(QStringLiteral(":Nome"), QStringLiteral("Dois Lugares"));
             q.open();
@@ -163,8 +164,8 @@ private slots:
         QTest::newRow("day zero") << 0.0 << QStringLiteral("1899-12-30 00:00:00.0000");
         QTest::newRow("8 December 2026 noon") << 46364.5 << QStringLiteral("2026-12-08 12:00:00.0000");
         QTest::newRow("before day zero") << -1.25 << QStringLiteral("1899-12-29 06:00:00.0000");
-        QTest::newRow("one second before midnight") << 46364.0 + 86399.0 / 86400.0
-                                                    << QStringLiteral("2026-12-08 23:59:59.0000");
+        QTest::newRow("one second before midnight")
+            << 46364.0 + 86399.0 / 86400.0 << QStringLiteral("2026-12-08 23:59:59.0000");
     }
     void datesAndTimes()
     {
@@ -192,8 +193,9 @@ private slots:
     void nullsReadAsZeroAndEmpty()
     {
         const DbResult r = dbOperation(db(), [&](Transaction &t) {
-            Query q(t, QStringLiteral("SELECT CAST(NULL AS DATE) AS D, CAST(NULL AS INTEGER) AS I, "
-                                      "CAST(NULL AS VARCHAR(5)) AS V, CAST(:P AS INTEGER) AS P FROM RDB$DATABASE"));
+            Query q(t, QStringLiteral(
+                           "SELECT CAST(NULL AS DATE) AS D, CAST(NULL AS INTEGER) AS I, "
+                           "CAST(NULL AS VARCHAR(5)) AS V, CAST(:P AS INTEGER) AS P FROM RDB$DATABASE"));
             q.open(); // :P never set: sent as NULL
             QVERIFY(q.next());
             QVERIFY(q.field(QStringLiteral("D")).isNull());
@@ -227,7 +229,8 @@ private slots:
             empty.setTextBlob(QStringLiteral("TEXTO"), QString());
             empty.setNull(QStringLiteral("IMAGEM"));
             empty.execute();
-            Query q(t, QStringLiteral("SELECT * FROM HISTORICO WHERE IDEN_PESSOA IN (1, 2) ORDER BY IDEN_PESSOA"));
+            Query q(t, QStringLiteral(
+                           "SELECT * FROM HISTORICO WHERE IDEN_PESSOA IN (1, 2) ORDER BY IDEN_PESSOA"));
             q.open();
             QVERIFY(q.next());
             QCOMPARE(q.field(QStringLiteral("IDENTIFICADOR")).asInt(), id);
@@ -247,7 +250,8 @@ private slots:
     {
         QStringList names;
         const DbResult r = dbOperation(db(), [&](Transaction &t) {
-            Query q(t, QStringLiteral("SELECT 1 AS CODIGO, 2 AS NOME, 3 AS NOME, 4 AS NOME FROM RDB$DATABASE"));
+            Query q(t,
+                    QStringLiteral("SELECT 1 AS CODIGO, 2 AS NOME, 3 AS NOME, 4 AS NOME FROM RDB$DATABASE"));
             q.open();
             QVERIFY(q.next());
             for (int i = 0; i < q.fieldCount(); ++i)
@@ -256,8 +260,8 @@ private slots:
             QCOMPARE(q.field(QStringLiteral("NOME2")).asInt(), 4);
         });
         QVERIFY2(r.ok, qPrintable(r.error));
-        QCOMPARE(names, (QStringList{QStringLiteral("CODIGO"), QStringLiteral("NOME"), QStringLiteral("NOME1"),
-                                     QStringLiteral("NOME2")}));
+        QCOMPARE(names, (QStringList{QStringLiteral("CODIGO"), QStringLiteral("NOME"),
+                                     QStringLiteral("NOME1"), QStringLiteral("NOME2")}));
     }
 
     void fixedCharColumnsLoseTheirPadding()
@@ -280,7 +284,8 @@ private slots:
         const quint64 before = Database::statementCount();
         int rows = 0;
         const DbResult r = dbOperation(db(), [&](Transaction &t) {
-            Query q(t, QStringLiteral("SELECT COD_GRUPO, NOME_GRUPO FROM GRUPO WHERE NOME_GRUPO LIKE 'Lote %'"));
+            Query q(t,
+                    QStringLiteral("SELECT COD_GRUPO, NOME_GRUPO FROM GRUPO WHERE NOME_GRUPO LIKE 'Lote %'"));
             q.open();
             while (q.next())
                 ++rows;
@@ -317,7 +322,8 @@ private slots:
     {
         int changed = -1, none = -1;
         const DbResult r = dbOperation(db(), [&](Transaction &t) {
-            Query q(t, QStringLiteral("UPDATE GRUPO SET NOME_GRUPO = NOME_GRUPO WHERE NOME_GRUPO LIKE 'Lote 1%'"));
+            Query q(t, QStringLiteral(
+                           "UPDATE GRUPO SET NOME_GRUPO = NOME_GRUPO WHERE NOME_GRUPO LIKE 'Lote 1%'"));
             q.execute();
             changed = q.rowsAffected();
             Query z(t, QStringLiteral("DELETE FROM GRUPO WHERE COD_GRUPO = -5"));
@@ -349,7 +355,8 @@ private slots:
     void noConnectionIsAnOutcomeNotACrash()
     {
         Database offline;
-        const DbResult r = dbOperation(offline, [&](Transaction &t) { Query(t, QStringLiteral("SELECT 1 FROM RDB$DATABASE")); });
+        const DbResult r = dbOperation(
+            offline, [&](Transaction &t) { Query(t, QStringLiteral("SELECT 1 FROM RDB$DATABASE")); });
         QVERIFY(!r.ok);
         QVERIFY(!r.error.isEmpty());
     }

@@ -49,7 +49,8 @@ private slots:
         QVERIFY(ConfigureEmbeddedServer());
         const QList<QByteArray> after = lines(conf);
         QCOMPARE(after.size(), 70);
-        QCOMPARE(QString::fromLocal8Bit(after[62]), QStringLiteral("RootDirectory = ") + folder.path() + QStringLiteral("fb"));
+        QCOMPARE(QString::fromLocal8Bit(after[62]),
+                 QStringLiteral("RootDirectory = ") + folder.path() + QStringLiteral("fb"));
         QCOMPARE(after[61], QByteArray("# linha 62"));
         QCOMPARE(after[63], QByteArray("# linha 64"));
         QCOMPARE(EmbeddedServerRoot(), folder.path() + QStringLiteral("fb"));
@@ -98,7 +99,8 @@ private slots:
         QVERIFY2(seams.messages->shown.first().contains(QStringLiteral("Orvalha.FDB")),
                  qPrintable(seams.messages->shown.first()));
         // later operations fail cleanly instead of crashing
-        const DbResult r = dbOperation(dm.BancoDados, [](Transaction &t) { Query(t, QStringLiteral("SELECT 1 FROM RDB$DATABASE")); });
+        const DbResult r = dbOperation(
+            dm.BancoDados, [](Transaction &t) { Query(t, QStringLiteral("SELECT 1 FROM RDB$DATABASE")); });
         QVERIFY(!r.ok);
         QCOMPARE(Transaction::openCount(), 0);
     }

@@ -16,7 +16,10 @@
 using namespace DbHelpers;
 
 namespace {
-QString scrambled(const QString &typed) { return ScrambleText(Win1252::toUpper(typed), 10); }
+QString scrambled(const QString &typed)
+{
+    return ScrambleText(Win1252::toUpper(typed), 10);
+}
 } // namespace
 
 class TestTUsuario : public QObject {
@@ -122,11 +125,14 @@ private slots:
         for (int i = 0; i < all.size(); i += 9) {
             const QString login = QStringLiteral("u%1").arg(i);
             const QString password = all.mid(i, 9);
-            QVERIFY2(inserir(login, password, 0), qPrintable(password + QLatin1Char(' ') + QString::fromLatin1(Win1252::encodeLossy(scrambled(password)).toHex())));
+            QVERIFY2(inserir(login, password, 0),
+                     qPrintable(password + QLatin1Char(' ') +
+                                QString::fromLatin1(Win1252::encodeLossy(scrambled(password)).toHex())));
             QVERIFY2(autenticar(login, password.toLower()), qPrintable(password));
             QVERIFY2(!autenticar(login, password + QLatin1Char('x')), qPrintable(password));
         }
-        for (const QString &p : {QStringLiteral("T"), QStringLiteral("*"), QStringLiteral("|"), QStringLiteral("ˆ")}) {
+        for (const QString &p :
+             {QStringLiteral("T"), QStringLiteral("*"), QStringLiteral("|"), QStringLiteral("ˆ")}) {
             const QString login = QStringLiteral("s") + QString::number(p[0].unicode());
             QVERIFY(inserir(login, p));
             QVERIFY2(autenticar(login, p), qPrintable(p));
@@ -139,7 +145,8 @@ private slots:
         m_seams.messages->clear();
         QVERIFY(!inserir(QStringLiteral("joao"), QStringLiteral("dois")));
         QVERIFY(!inserir(QStringLiteral("JOAO"), QStringLiteral("tres")));
-        QCOMPARE(m_seams.messages->shown, (QStringList{QStringLiteral("Login existente!"), QStringLiteral("Login existente!")}));
+        QCOMPARE(m_seams.messages->shown,
+                 (QStringList{QStringLiteral("Login existente!"), QStringLiteral("Login existente!")}));
         QCOMPARE(count(db(), QStringLiteral("USUARIO"), QStringLiteral("UPPER(LOGIN) = 'JOAO'")), 1);
         QVERIFY(autenticar(QStringLiteral("joao"), QStringLiteral("um")));
         QVERIFY(!autenticar(QStringLiteral("joao"), QStringLiteral("tres")));
@@ -149,8 +156,11 @@ private slots:
     {
         QVERIFY(inserir(QStringLiteral("carla"), QStringLiteral("senha")));
         const int g = insertGrupo(db(), QStringLiteral("Da Carla"));
-        const int pf = insertPessoaFisica(db(), QStringLiteral("Amiga da Carla"), g, QStringLiteral("carla"), 0);
-        QVERIFY(exec(db(), QStringLiteral("INSERT INTO ANOTACAO (DATA, LOGIN, TEXTO) VALUES ('2026-12-08', 'carla', 'x')")));
+        const int pf =
+            insertPessoaFisica(db(), QStringLiteral("Amiga da Carla"), g, QStringLiteral("carla"), 0);
+        QVERIFY(exec(
+            db(),
+            QStringLiteral("INSERT INTO ANOTACAO (DATA, LOGIN, TEXTO) VALUES ('2026-12-08', 'carla', 'x')")));
         TUsuario u;
         QVERIFY(autenticar(QStringLiteral("carla"), QStringLiteral("senha"), &u));
         u = TUsuario(db());
@@ -158,9 +168,12 @@ private slots:
         m_seams.messages->clear();
         u.Login = QStringLiteral("carla2");
         QVERIFY(u.Alterar());
-        QCOMPARE(m_seams.messages->shown.last(), QStringLiteral("Dados do usuário carla2 alterados com sucesso!"));
+        QCOMPARE(m_seams.messages->shown.last(),
+                 QStringLiteral("Dados do usuário carla2 alterados com sucesso!"));
         QCOMPARE(u.LoginAnterior, QStringLiteral("carla2"));
-        QCOMPARE(count(db(), QStringLiteral("PESSOAFISICA"), QStringLiteral("IDENTIFICADOR = %1 AND LOGIN = 'carla2'").arg(pf)), 1);
+        QCOMPARE(count(db(), QStringLiteral("PESSOAFISICA"),
+                       QStringLiteral("IDENTIFICADOR = %1 AND LOGIN = 'carla2'").arg(pf)),
+                 1);
         QCOMPARE(count(db(), QStringLiteral("ANOTACAO"), QStringLiteral("LOGIN = 'carla2'")), 1);
         u.Nome = QStringLiteral("Carla Segunda");
         QVERIFY(u.Alterar());
@@ -190,7 +203,7 @@ private slots:
         const QString shown = m_seams.messages->shown.first();
         QVERIFY2(shown.startsWith(QStringLiteral("Erro Desconhecido ao Inserindo: \r\n")), qPrintable(shown));
         QCOMPARE(shown, shown.toUpper().replace(QStringLiteral("ERRO DESCONHECIDO AO INSERINDO"),
-                                                 QStringLiteral("Erro Desconhecido ao Inserindo")));
+                                                QStringLiteral("Erro Desconhecido ao Inserindo")));
         QFile log(ErrorLogPath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray line = log.readAll();
@@ -207,7 +220,8 @@ private slots:
         u.Senha = scrambled(QStringLiteral("x"));
         QVERIFY(!u.Inserir());
         QCOMPARE(m_seams.messages->shown.size(), 1);
-        QVERIFY2(m_seams.messages->shown.first().contains(QStringLiteral("Ł")), qPrintable(m_seams.messages->shown.first()));
+        QVERIFY2(m_seams.messages->shown.first().contains(QStringLiteral("Ł")),
+                 qPrintable(m_seams.messages->shown.first()));
         QCOMPARE(count(db(), QStringLiteral("USUARIO"), QStringLiteral("LOGIN = 'lukasz'")), 0);
     }
 
@@ -218,9 +232,10 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("duplicate login") << QStringLiteral("violation of PRIMARY or UNIQUE KEY constraint")
                                          << QStringLiteral("TUsuario") << QStringLiteral("Login existente!");
-        QTest::newRow("other class") << QStringLiteral("violation of PRIMARY or UNIQUE KEY constraint")
-                                     << QStringLiteral("TGrupo")
-                                     << QStringLiteral("Erro Desconhecido ao Inserindo: \r\nVIOLATION OF PRIMARY OR UNIQUE KEY CONSTRAINT");
+        QTest::newRow("other class")
+            << QStringLiteral("violation of PRIMARY or UNIQUE KEY constraint") << QStringLiteral("TGrupo")
+            << QStringLiteral(
+                   "Erro Desconhecido ao Inserindo: \r\nVIOLATION OF PRIMARY OR UNIQUE KEY CONSTRAINT");
         QTest::newRow("accented") << QStringLiteral("não é possível") << QStringLiteral("TUsuario")
                                   << QStringLiteral("Erro Desconhecido ao Inserindo: \r\nNÃO É POSSÍVEL");
     }

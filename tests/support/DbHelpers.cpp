@@ -58,8 +58,8 @@ QVariant scalar(Database &db, const QString &sql, const QVariantMap &params)
 
 int count(Database &db, const QString &table, const QString &where)
 {
-    return scalar(db, QStringLiteral("SELECT COUNT(*) FROM ") + table
-                          + (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where))
+    return scalar(db, QStringLiteral("SELECT COUNT(*) FROM ") + table +
+                          (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where))
         .toInt();
 }
 
@@ -69,14 +69,14 @@ int insertPessoa(Database &db, const QString &table, const QString &nome, int gr
 {
     int id = 0;
     const DbResult r = dbOperation(db, [&](Transaction &t) {
-        Query q(t, QStringLiteral("INSERT INTO ") + table
-                       + QStringLiteral(" (COD_GRUPO, NOME, NUMERO, CEP, CP, ENVIAR, PUBLICA, LOGIN")
-                       + (table == QLatin1String("PESSOAFISICA")
-                              ? QStringLiteral(", SEXO, ESTADO_CIVIL, INFORMAR_ANIVERSARIO")
-                              : QString())
-                       + QStringLiteral(") VALUES (:GRUPO, :NOME, 0, 0, 0, 1, :PUBLICA, :LOGIN")
-                       + (table == QLatin1String("PESSOAFISICA") ? QStringLiteral(", 0, 0, 0") : QString())
-                       + QStringLiteral(") RETURNING IDENTIFICADOR"));
+        Query q(t, QStringLiteral("INSERT INTO ") + table +
+                       QStringLiteral(" (COD_GRUPO, NOME, NUMERO, CEP, CP, ENVIAR, PUBLICA, LOGIN") +
+                       (table == QLatin1String("PESSOAFISICA")
+                            ? QStringLiteral(", SEXO, ESTADO_CIVIL, INFORMAR_ANIVERSARIO")
+                            : QString()) +
+                       QStringLiteral(") VALUES (:GRUPO, :NOME, 0, 0, 0, 1, :PUBLICA, :LOGIN") +
+                       (table == QLatin1String("PESSOAFISICA") ? QStringLiteral(", 0, 0, 0") : QString()) +
+                       QStringLiteral(") RETURNING IDENTIFICADOR"));
         q.setInt(QStringLiteral("GRUPO"), grupo);
         q.setText(QStringLiteral("NOME"), nome);
         q.setInt(QStringLiteral("PUBLICA"), publica);

@@ -50,8 +50,14 @@ public:
         asked << caption + QStringLiteral(" | ") + prompt;
         return inputs.isEmpty() ? std::nullopt : inputs.dequeue();
     }
-    QString openFileName(const QString &caption, const QString &, const QString &) override { return next(caption); }
-    QString saveFileName(const QString &caption, const QString &, const QString &) override { return next(caption); }
+    QString openFileName(const QString &caption, const QString &, const QString &) override
+    {
+        return next(caption);
+    }
+    QString saveFileName(const QString &caption, const QString &, const QString &) override
+    {
+        return next(caption);
+    }
     QString folderName(const QString &caption, const QString &) override { return next(caption); }
 
 private:

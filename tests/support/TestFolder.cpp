@@ -36,9 +36,15 @@ TestFolder::TestFolder()
     qputenv("LUMISTO_PROGRAM_DIR", m_dir.path().toLocal8Bit());
 }
 
-TestFolder::~TestFolder() { qunsetenv("LUMISTO_PROGRAM_DIR"); }
+TestFolder::~TestFolder()
+{
+    qunsetenv("LUMISTO_PROGRAM_DIR");
+}
 
-QString TestFolder::path() const { return m_dir.path() + QLatin1Char('/'); }
+QString TestFolder::path() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
 
 bool TestFolder::createDatabase(const QString &relative)
 {
@@ -57,12 +63,12 @@ QString TestFolder::isql(const QString &sql, bool *ok)
     script.write(sql.toLatin1());
     script.close();
     QString out;
-    const bool good = runScript(QStringLiteral("isql-fb"),
-                                {QStringLiteral("-q"), QStringLiteral("-ch"), QStringLiteral("WIN1252"),
-                                 QStringLiteral("-user"), QStringLiteral("SYSDBA"), QStringLiteral("-password"),
-                                 QStringLiteral("x"), file(QStringLiteral("DB/Orvalha.FDB")), QStringLiteral("-i"),
-                                 script.fileName()},
-                                &out);
+    const bool good = runScript(
+        QStringLiteral("isql-fb"),
+        {QStringLiteral("-q"), QStringLiteral("-ch"), QStringLiteral("WIN1252"), QStringLiteral("-user"),
+         QStringLiteral("SYSDBA"), QStringLiteral("-password"), QStringLiteral("x"),
+         file(QStringLiteral("DB/Orvalha.FDB")), QStringLiteral("-i"), script.fileName()},
+        &out);
     if (ok)
         *ok = good;
     return out;

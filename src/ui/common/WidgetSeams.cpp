@@ -11,10 +11,16 @@
 
 namespace {
 
-QWidget *parentWindow() { return QApplication::activeWindow(); }
+QWidget *parentWindow()
+{
+    return QApplication::activeWindow();
+}
 
 // Texts keep the Windows line break "\r\n"; a box shows one break for it.
-QString forDisplay(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString forDisplay(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 class BoxMessages : public MessageService {
 public:
