@@ -1,5 +1,6 @@
 #include "services/Seams.h"
 
+#include "services/SmtpMailService.h"
 #include "services/SystemNetworkPresence.h"
 
 #include <QProcess>
@@ -47,6 +48,17 @@ public:
     bool isKeyDown(int) const override { return false; }
 };
 
+class NoSound : public SoundPlayer {
+public:
+    bool play(const QString &, QString *error) override
+    {
+        if (error)
+            *error = QStringLiteral("Não há um tocador de som disponível.");
+        return false;
+    }
+    void stop() override {}
+};
+
 struct Installed {
     std::unique_ptr<MessageService> messages = std::make_unique<StderrMessages>();
     std::unique_ptr<InputService> input = std::make_unique<CancelledInput>();
@@ -54,6 +66,8 @@ struct Installed {
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
     std::unique_ptr<KeyboardState> keyboard = std::make_unique<NoKeys>();
     std::unique_ptr<NetworkPresence> network = std::make_unique<SystemNetworkPresence>();
+    std::unique_ptr<MailService> mail = std::make_unique<SmtpMailService>();
+    std::unique_ptr<SoundPlayer> sound = std::make_unique<NoSound>();
 };
 
 Installed &installed()

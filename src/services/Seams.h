@@ -3,9 +3,11 @@
 #include "services/Clock.h"
 #include "services/InputService.h"
 #include "services/KeyboardState.h"
+#include "services/MailService.h"
 #include "services/MessageService.h"
 #include "services/NetworkPresence.h"
 #include "services/ShellService.h"
+#include "services/SoundPlayer.h"
 
 #include <memory>
 
@@ -14,7 +16,8 @@
 // doubles. Until something is installed, core defaults apply: messages go to
 // the standard error stream and questions are answered No, input is
 // cancelled, the shell runs xdg-open, the clock is the system clock, no key
-// is held and the network is probed for real.
+// is held, the network is probed for real, mail goes out through
+// the [SMTP] account and sounds are refused (the program installs a player).
 namespace Seams {
 
 MessageService &messages();
@@ -23,6 +26,8 @@ ShellService &shell();
 const Clock &clock();
 const KeyboardState &keyboard();
 const NetworkPresence &network();
+MailService &mail();
+SoundPlayer &sound();
 
 void setMessages(std::unique_ptr<MessageService> service);
 void setInput(std::unique_ptr<InputService> service);
@@ -30,6 +35,8 @@ void setShell(std::unique_ptr<ShellService> service);
 void setClock(std::unique_ptr<Clock> clock);
 void setKeyboard(std::unique_ptr<KeyboardState> keyboard);
 void setNetwork(std::unique_ptr<NetworkPresence> network);
+void setMail(std::unique_ptr<MailService> mail);
+void setSound(std::unique_ptr<SoundPlayer> sound);
 
 // Puts every core default back (tests call it between cases).
 void reset();

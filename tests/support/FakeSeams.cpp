@@ -10,5 +10,7 @@ FakeSeams FakeSeams::install()
     Seams::setClock(std::unique_ptr<Clock>(f.clock));
     Seams::setKeyboard(std::unique_ptr<KeyboardState>(f.keyboard));
     Seams::setNetwork(std::unique_ptr<NetworkPresence>(f.network));
+    Seams::setMail(std::unique_ptr<MailService>(f.mail));
+    Seams::setSound(std::unique_ptr<SoundPlayer>(f.sound));
     return f;
 }

@@ -92,6 +92,34 @@ public:
     bool isOnNetwork() const override { return online; }
 };
 
+class FakeMail : public MailService {
+public:
+    QList<MailMessage> sent;
+    bool fail = false;
+    bool send(const MailMessage &message, QString *error) override
+    {
+        if (fail) {
+            if (error)
+                *error = QStringLiteral("falha simulada");
+            return false;
+        }
+        sent << message;
+        return true;
+    }
+};
+
+class FakeSound : public SoundPlayer {
+public:
+    QStringList played;
+    int stops = 0;
+    bool play(const QString &path, QString *) override
+    {
+        played << path;
+        return true;
+    }
+    void stop() override { ++stops; }
+};
+
 struct FakeSeams {
     FakeMessages *messages;
     FakeInput *input;
@@ -99,6 +127,8 @@ struct FakeSeams {
     FixedClock *clock;
     FakeKeyboard *keyboard;
     FakeNetwork *network;
+    FakeMail *mail;
+    FakeSound *sound;
 
     static FakeSeams install();
 };

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// One diary note: at most one per user and day (table ANOTACAO). The owner's
+// login is not a field: every operation takes it, exactly as stored.
+class TAnotacao {
+public:
+    TAnotacao();
+    explicit TAnotacao(Database &db);
+
+    double Data = 0; // day number from 30/12/1899; only the date part is used
+    QString Texto;
+
+    // True when a note exists for Data and the login; a database error answers false.
+    bool Existe(const QString &login);
+    // Texto := the stored note, or empty when there is none; a database error leaves it unchanged.
+    void Carregar(const QString &login);
+    // Stores Texto as the note of Data (UPDATE when it exists, INSERT otherwise);
+    // on an error shows the server's text and the statement. Returns whether it was stored.
+    bool Salvar(const QString &login);
+    // Removes the note of Data; errors are rolled back without a message.
+    void Excluir(const QString &login);
+
+private:
+    Database *m_db;
+};
