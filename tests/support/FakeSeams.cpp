@@ -2,8 +2,8 @@
 
 FakeSeams FakeSeams::install()
 {
-    FakeSeams f{new FakeMessages, new FakeInput,    new FakeShell,
-                new FixedClock,   new FakeKeyboard, new FakeNetwork};
+    FakeSeams f{new FakeMessages, new FakeInput,   new FakeShell, new FixedClock,
+                new FakeKeyboard, new FakeNetwork, new FakeMail,  new FakeSound};
     Seams::setMessages(std::unique_ptr<MessageService>(f.messages));
     Seams::setInput(std::unique_ptr<InputService>(f.input));
     Seams::setShell(std::unique_ptr<ShellService>(f.shell));
