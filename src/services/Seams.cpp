@@ -136,3 +136,24 @@ void reset()
 }
 
 } // namespace Seams
+
+namespace Seams {
+
+MailService &mail()
+{
+    return *installed().mail;
+}
+SoundPlayer &sound()
+{
+    return *installed().sound;
+}
+void setMail(std::unique_ptr<MailService> mail)
+{
+    installed().mail = std::move(mail);
+}
+void setSound(std::unique_ptr<SoundPlayer> sound)
+{
+    installed().sound = std::move(sound);
+}
+
+} // namespace Seams
