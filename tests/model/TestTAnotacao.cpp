@@ -1,0 +1,242 @@
+// Diary notes on a real database: one row per user and day, each user sees
+// only their own, and what the user is told when a save fails.
+#include "data/Database.h"
+#include "data/TDM.h"
+#include "model/TAnotacao.h"
+#include "support/DbHelpers.h"
+#include "support/FakeSeams.h"
+#include "support/TestFolder.h"
+#include "util/DateTime.h"
+#include "util/Win1252.h"
+
+#include <QtTest>
+
+using namespace DbHelpers;
+
+namespace {
+const QString kAna = QStringLiteral("ana");
+const QString kBia = QStringLiteral("Bia");
+const QString kInsert =
+    QStringLiteral("INSERT INTO ANOTACAO(DATA, TEXTO, LOGIN) VALUES(:DATA, :TEXTO, :LOGIN)");
+const QString kUpdate =
+    QStringLiteral("UPDATE ANOTACAO SET TEXTO = :TEXTO WHERE DATA = :DATA AND LOGIN = :LOGIN");
+} // namespace
+
+class TestTAnotacao : public QObject {
+    Q_OBJECT
+
+private:
+    TestFolder m_folder;
+    std::unique_ptr<TDM> m_dm;
+    FakeSeams m_seams{};
+    Database &db() { return m_dm->BancoDados; }
+    TDateTime m_dia = EncodeDate(2026, 12, 8);
+
+    TAnotacao nota(TDateTime data, const QString &texto = {})
+    {
+        TAnotacao n(db());
+        n.Data = data;
+        n.Texto = texto;
+        return n;
+    }
+    int linhas(const QString &login)
+    {
+        return count(db(), QStringLiteral("ANOTACAO"),
+                     QStringLiteral("LOGIN = '") + login + QLatin1Char('\''));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_folder.isValid(), qPrintable(m_folder.lastError));
+        QVERIFY2(m_folder.createDatabase(), qPrintable(m_folder.lastError));
+        m_seams = FakeSeams::install();
+        m_dm = m_folder.connect();
+        QVERIFY(db().isConnected());
+        QVERIFY(insertUsuario(db(), kAna));
+        QVERIFY(insertUsuario(db(), kBia));
+    }
+    void init()
+    {
+        m_seams.messages->clear();
+        QVERIFY(exec(db(), QStringLiteral("DELETE FROM ANOTACAO")));
+    }
+    void cleanupTestCase() { m_dm.reset(); }
+
+    void aNewNoteIsEmpty()
+    {
+        TAnotacao n(db());
+        QCOMPARE(n.Data, 0.0);
+        QVERIFY(n.Texto.isEmpty());
+    }
+
+    void savingTwiceKeepsOneRowWithTheSecondText()
+    {
+        TAnotacao n = nota(m_dia, QStringLiteral("primeiro"));
+        QVERIFY(!n.Existe(kAna));
+        QVERIFY(n.Salvar(kAna));
+        QVERIFY(n.Existe(kAna));
+        n.Texto = QStringLiteral("segundo");
+        QVERIFY(n.Salvar(kAna));
+        QCOMPARE(linhas(kAna), 1);
+
+        TAnotacao lida = nota(m_dia);
+        lida.Carregar(kAna);
+        QCOMPARE(lida.Texto, QStringLiteral("segundo"));
+        QVERIFY(m_seams.messages->shown.isEmpty());
+    }
+
+    // DATA is a date: a time of day neither splits a day in two nor misses it.
+    void onlyTheDayCounts()
+    {
+        QVERIFY(nota(m_dia + 0.75, QStringLiteral("noite")).Salvar(kAna));
+        QVERIFY(nota(m_dia + 0.25, QStringLiteral("manhã")).Salvar(kAna));
+        QCOMPARE(linhas(kAna), 1);
+        TAnotacao lida = nota(m_dia + 0.5);
+        lida.Carregar(kAna);
+        QCOMPARE(lida.Texto, QStringLiteral("manhã"));
+        QCOMPARE(count(db(), QStringLiteral("ANOTACAO"), QStringLiteral("DATA = DATE '2026-12-08'")), 1);
+    }
+
+    void twoUsersOnTheSameDaySeeTheirOwn()
+    {
+        QVERIFY(nota(m_dia, QStringLiteral("da Ana")).Salvar(kAna));
+        QVERIFY(nota(m_dia, QStringLiteral("da Bia")).Salvar(kBia));
+        TAnotacao a = nota(m_dia), b = nota(m_dia);
+        a.Carregar(kAna);
+        b.Carregar(kBia);
+        QCOMPARE(a.Texto, QStringLiteral("da Ana"));
+        QCOMPARE(b.Texto, QStringLiteral("da Bia"));
+        // the login is compared as stored
+        TAnotacao outra = nota(m_dia, QStringLiteral("antes"));
+        QVERIFY(!outra.Existe(QStringLiteral("ANA")));
+        outra.Carregar(QStringLiteral("ANA"));
+        QVERIFY(outra.Texto.isEmpty());
+
+        nota(m_dia).Excluir(kAna);
+        QCOMPARE(linhas(kAna), 0);
+        QCOMPARE(linhas(kBia), 1);
+    }
+
+    void loadingADayWithoutANoteEmptiesTheText()
+    {
+        QVERIFY(nota(m_dia, QStringLiteral("terça")).Salvar(kAna));
+        TAnotacao n = nota(m_dia);
+        n.Carregar(kAna);
+        QCOMPARE(n.Texto, QStringLiteral("terça"));
+        n.Data = m_dia + 1;
+        n.Carregar(kAna);
+        QVERIFY(n.Texto.isEmpty());
+
+        // a row without text reads as empty too
+        QVERIFY(exec(db(), QStringLiteral("INSERT INTO ANOTACAO (DATA, LOGIN) VALUES (:D, :L)"),
+                     {{QStringLiteral("D"), m_dia + 2}, {QStringLiteral("L"), kAna}}));
+        n.Data = m_dia + 2;
+        n.Texto = QStringLiteral("antes");
+        n.Carregar(kAna);
+        QVERIFY(n.Texto.isEmpty());
+    }
+
+    void deletingADayWithoutANoteDoesNothing()
+    {
+        QVERIFY(nota(m_dia, QStringLiteral("fica")).Salvar(kAna));
+        nota(m_dia + 1).Excluir(kAna);
+        QCOMPARE(linhas(kAna), 1);
+        QVERIFY(m_seams.messages->shown.isEmpty());
+    }
+
+    void anEmptyTextIsStoredNotDeleted()
+    {
+        QVERIFY(nota(m_dia, QStringLiteral("algo")).Salvar(kAna));
+        QVERIFY(nota(m_dia, QString()).Salvar(kAna));
+        QCOMPARE(linhas(kAna), 1);
+        TAnotacao n = nota(m_dia, QStringLiteral("antes"));
+        n.Carregar(kAna);
+        QVERIFY(n.Texto.isEmpty());
+    }
+
+    void textsComeBackAsWritten_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("accents and quotes")
+            << QStringLiteral("Ação, coração e pão: \"aspas\", 'apóstrofos' -- ÀÉÎÕÜ ç ñ € ™ …");
+        QTest::newRow("line breaks kept") << QStringLiteral("linha 1\r\nlinha 2\n\nlinha 4\r\n");
+        QString longo;
+        for (int i = 0; longo.size() < 10000; ++i)
+            longo += QString::number(i % 10);
+        QTest::newRow("10,000 characters") << longo;
+        QTest::newRow("60,000 characters, beyond one blob segment") << QString(60000, QChar(u'é'));
+    }
+    void textsComeBackAsWritten()
+    {
+        QFETCH(QString, texto);
+        QVERIFY(nota(m_dia, texto).Salvar(kAna));
+        TAnotacao n = nota(m_dia);
+        n.Carregar(kAna);
+        QCOMPARE(n.Texto.size(), texto.size());
+        QCOMPARE(n.Texto, texto);
+    }
+
+    // The message is the server's (or the layer's) text, a line break and the
+    // statement that failed, ending with its own line break.
+    void aFailingSaveShowsTheErrorAndTheStatement_data()
+    {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<bool>("existe");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("erro");
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("insert for a login that has no user")
+            << QStringLiteral("ninguem") << false << QStringLiteral("x")
+            << QStringLiteral("FK_ANOTACAO_USUARIO") << kInsert;
+        QTest::newRow("insert of a character outside Windows-1252")
+            << kAna << false << QStringLiteral("seta → aqui")
+            << Win1252::unencodableMessage(QStringLiteral("→")) << kInsert;
+        QTest::newRow("update of a character outside Windows-1252")
+            << kAna << true << QStringLiteral("sorriso 😀") << Win1252::unencodableMessage(QStringLiteral("😀"))
+            << kUpdate;
+    }
+    void aFailingSaveShowsTheErrorAndTheStatement()
+    {
+        QFETCH(QString, login);
+        QFETCH(bool, existe);
+        QFETCH(QString, texto);
+        QFETCH(QString, erro);
+        QFETCH(QString, sql);
+        if (existe)
+            QVERIFY(nota(m_dia, QStringLiteral("guardada")).Salvar(login));
+
+        QVERIFY(!nota(m_dia, texto).Salvar(login));
+        QCOMPARE(m_seams.messages->shown.size(), 1);
+        const QString shown = m_seams.messages->shown.first();
+        const QString tail = QStringLiteral("\r\n") + sql + QStringLiteral("\r\n");
+        QVERIFY2(shown.endsWith(tail), qPrintable(shown));
+        const QString server = shown.chopped(tail.size());
+        QVERIFY2(server.contains(erro), qPrintable(server));
+
+        // nothing was stored, and a note already there is untouched
+        TAnotacao n = nota(m_dia);
+        n.Carregar(login);
+        QCOMPARE(n.Texto, existe ? QStringLiteral("guardada") : QString());
+        QCOMPARE(linhas(login), existe ? 1 : 0);
+    }
+
+    // Without a connection only Salvar speaks; Carregar keeps what it had.
+    void withoutAConnectionOnlySaveSpeaks()
+    {
+        Database semConexao;
+        TAnotacao n(semConexao);
+        n.Data = m_dia;
+        n.Texto = QStringLiteral("mantido");
+        QVERIFY(!n.Existe(kAna));
+        n.Carregar(kAna);
+        QCOMPARE(n.Texto, QStringLiteral("mantido"));
+        n.Excluir(kAna);
+        QVERIFY(m_seams.messages->shown.isEmpty());
+        QVERIFY(!n.Salvar(kAna));
+        QCOMPARE(m_seams.messages->shown.size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTAnotacao)
+#include "TestTAnotacao.moc"
