@@ -111,7 +111,7 @@ const QList<SettingDef> &SettingsTable()
         {S("COMPROMISSO"), S("ANTES"), T::Time, S("00:00:00")},
         {S("INATIVIDADE"), S("TEMPO"), T::Integer, S("0")},
         {S("SMTP"), S("HOST"), T::Text, QString()},
-        {S("SMTP"), S("PORTA"), T::Integer, S("587")},
+        {S("SMTP"), S("PORTA"), T::Text, S("587")}, // read with ReadSettingInt
         {S("SMTP"), S("USUARIO"), T::Text, QString()},
         {S("SMTP"), S("SENHA"), T::Text, QString()},
         {S("SMTP"), S("REMETENTE"), T::Text, QString()},
