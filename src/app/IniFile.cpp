@@ -119,6 +119,16 @@ bool IniFile::hasKey(const QString &section, const QString &key) const
     return find(load(m_path).lines, section, key, &end, nullptr) >= 0;
 }
 
+bool IniFile::hasSection(const QString &section) const
+{
+    for (const QString &line : load(m_path).lines) {
+        QString name;
+        if (isSection(line, &name) && same(name, section))
+            return true;
+    }
+    return false;
+}
+
 QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     int end;

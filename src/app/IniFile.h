@@ -15,6 +15,7 @@ public:
     const QString &path() const { return m_path; }
 
     bool hasKey(const QString &section, const QString &key) const;
+    bool hasSection(const QString &section) const;
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     // False when the file cannot be written or the value holds a character
     // Windows-1252 has not; the file is then left as it was.

@@ -110,6 +110,10 @@ const QList<SettingDef> &SettingsTable()
         {S("COMPROMISSO"), S("POSTERIOR"), T::Integer, S("7")},
         {S("COMPROMISSO"), S("ANTES"), T::Time, S("00:00:00")},
         {S("INATIVIDADE"), S("TEMPO"), T::Integer, S("0")},
+        // postal-code lookup on the web: JSON, SOAP or NENHUM (services/ConsultaCEP)
+        {S("CEP"), S("MODO"), T::Text, S("JSON")},
+        {S("CEP"), S("ENDERECO"), T::Text, S("https://viacep.com.br/ws")},
+        {S("CEP"), S("NAMESPACE"), T::Text, S("urn:http://www.byjg.com.br")},
         {S("SMTP"), S("HOST"), T::Text, QString()},
         {S("SMTP"), S("PORTA"), T::Text, S("587")}, // read with ReadSettingInt
         {S("SMTP"), S("USUARIO"), T::Text, QString()},
@@ -130,6 +134,11 @@ QString SettingsFilePath()
         if (f.compare(name, Qt::CaseInsensitive) == 0)
             return folder + f;
     return folder + name;
+}
+
+bool SettingsHasSection(const QString &section)
+{
+    return ini().hasSection(section);
 }
 
 QString ReadSettingText(const QString &section, const QString &key)

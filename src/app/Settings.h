@@ -25,6 +25,9 @@ const QList<SettingDef> &SettingsTable();
 // letter case ("orvalha.ini" is the same file); a new file is "Orvalha.ini".
 QString SettingsFilePath();
 
+// Whether the file has the section at all.
+bool SettingsHasSection(const QString &section);
+
 // Typed access by section and key, defaults from the table. A key that is not
 // in the table is a programming error (caught in debug builds) and reads empty.
 QString ReadSettingText(const QString &section, const QString &key);

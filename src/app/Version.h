@@ -13,3 +13,22 @@ inline QString ProgramTitle()
 {
     return QStringLiteral(":: Lumisto ::");
 }
+
+// The publisher's addresses shown by the login and help windows and the
+// main window's "Quero a Versão em REDE".
+inline QString PublisherWebAddress()
+{
+    return QStringLiteral("www.lumisto.com.br");
+}
+inline QString PublisherSupportEmail()
+{
+    return QStringLiteral("suporte@lumisto.com.br");
+}
+inline QString PublisherContactEmail()
+{
+    return QStringLiteral("contato@lumisto.com.br");
+}
+inline QString PublisherMessenger()
+{
+    return QStringLiteral("Mensageiro: suporte@lumisto.com.br");
+}

@@ -1,5 +1,6 @@
 #include "ui/common/WidgetSeams.h"
 
+#include "app/Version.h"
 #include "services/Seams.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@ public:
     void show(const QString &text, Kind kind) override
     {
         QMessageBox box(parentWindow());
-        box.setWindowTitle(QApplication::applicationDisplayName());
+        box.setWindowTitle(ProgramTitle());
         box.setText(forDisplay(text));
         box.setIcon(kind == Kind::Error     ? QMessageBox::Critical
                     : kind == Kind::Warning ? QMessageBox::Warning

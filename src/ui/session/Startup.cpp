@@ -1,17 +1,61 @@
 #include "ui/session/Startup.h"
 
+#include "app/Settings.h"
 #include "app/SingleInstance.h"
 #include "app/Version.h"
 #include "data/DbError.h"
 #include "data/TDM.h"
+#include "model/TUsuario.h"
 #include "services/Seams.h"
+#include "ui/common/AppIcon.h"
+#include "ui/common/MediaSoundPlayer.h"
+#include "ui/common/Navigator.h"
 #include "ui/common/WidgetSeams.h"
+#include "ui/session/TfrLogin.h"
+#include "ui/session/TfrPrincipalAC.h"
+#include "util/TextUtils.h"
+#include "util/Win1252.h"
 
 #include <QApplication>
 #include <QPalette>
 #include <QToolTip>
 
 #include <memory>
+
+std::unique_ptr<TUsuario> FazerLogin(TDM *dm)
+{
+    // 5. the login window
+    auto login = std::make_unique<TfrLogin>();
+    login->exec();
+
+    // 6. the current user
+    auto usuario = dm ? std::make_unique<TUsuario>(dm->BancoDados) : nullptr;
+    if (usuario) {
+        usuario->Login = login->login();
+        usuario->LoginAnterior = usuario->Login;
+        usuario->Senha = ScrambleText(Win1252::toUpper(login->senha()), 10);
+        usuario->Autenticar();
+    }
+
+    // 7. the outcome, then the window goes
+    const bool failed = TfrLogin::LoginFailed || !usuario;
+    const bool leaving = TfrLogin::TerminateOnClose;
+    login.reset();
+
+    // 8. a failed login ends the program after one message ("Sair" ends it at once)
+    if (failed) {
+        ClearAutomaticLogin();
+        if (!leaving)
+            Seams::messages().show(
+                QStringLiteral(
+                    "Login e/ou senha inválidos!\r\nVerifique se a tecla Caps Lock não está ligada."),
+                MessageService::Kind::Error);
+        if (dm)
+            dm->BancoDados.disconnect();
+        return nullptr;
+    }
+    return usuario;
+}
 
 int RunLumisto(int argc, char *argv[])
 {
@@ -27,13 +71,17 @@ int RunLumisto(int argc, char *argv[])
 
     // 3. title and hint colour
     QApplication::setApplicationName(QStringLiteral("Lumisto"));
-    QApplication::setApplicationDisplayName(ProgramTitle());
     QApplication::setApplicationVersion(ProgramVersion());
+    QApplication::setWindowIcon(AppIcon());
     QPalette tips = QToolTip::palette();
     tips.setColor(QPalette::ToolTipBase, QColor(166, 198, 200));
     tips.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(tips);
     InstallWidgetSeams();
+    InstallMediaSoundPlayer();
+    InstallScreens();
+    // the main window hides beside the clock: closing it must not end the program
+    QApplication::setQuitOnLastWindowClosed(false);
 
     // 4. the data module connects (its own failures are shown inside it)
     std::unique_ptr<TDM> dm;
@@ -43,5 +91,20 @@ int RunLumisto(int argc, char *argv[])
         Seams::messages().show(QStringLiteral("Erro na Criação do DataModule!"), MessageService::Kind::Error);
     }
 
-    return 0;
+    std::unique_ptr<TUsuario> usuario = FazerLogin(dm.get());
+    if (!usuario)
+        return 0;
+
+    // 9. the main window and the message loop
+    TUsuario::setAtual(usuario.get());
+    int code = 0;
+    {
+        TfrPrincipalAC principal(*usuario);
+        QObject::connect(&instance, &SingleInstance::activationRequested, &principal,
+                         &TfrPrincipalAC::MostrarDoRelogio);
+        principal.show();
+        code = QApplication::exec();
+    }
+    TUsuario::setAtual(nullptr);
+    return code;
 }

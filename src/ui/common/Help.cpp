@@ -1,0 +1,9 @@
+#include "ui/common/Help.h"
+
+#include "app/ProgramFolder.h"
+#include "util/TextUtils.h"
+
+void OpenHelp(const QString &page)
+{
+    OpenWithShell(ProgramPath(QStringLiteral("Ajuda/") + page));
+}

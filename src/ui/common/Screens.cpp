@@ -1,0 +1,33 @@
+#include "ui/common/Navigator.h"
+
+#include "model/TUsuario.h"
+#include "ui/maintenance/TfrBackUP.h"
+#include "ui/session/TfrAlteraSenha.h"
+#include "ui/session/TfrNovoUsuario.h"
+#include "ui/session/TfrPesquisaAnotacao.h"
+
+// Every screen the program can open by name. A screen missing here keeps its
+// menu entries disabled.
+void InstallScreens()
+{
+    auto nav = std::make_unique<ScreenNavigator>();
+    nav->add(QStringLiteral("TfrPesquisaAnotacao"), [](QWidget *owner, const QVariantMap &args) {
+        TfrPesquisaAnotacao dlg(args.value(QStringLiteral("login")).toString(), owner);
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrNovoUsuario"), [](QWidget *owner, const QVariantMap &) {
+        TfrNovoUsuario dlg(TfrNovoUsuario::Modo::Normal, owner);
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrBackUP"), [](QWidget *owner, const QVariantMap &) {
+        TfrBackUP dlg(owner);
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrAlteraSenha"), [](QWidget *owner, const QVariantMap &) {
+        if (!TUsuario::atual())
+            return 0;
+        TfrAlteraSenha dlg(*TUsuario::atual(), owner);
+        return dlg.exec();
+    });
+    Navigator::install(std::move(nav));
+}

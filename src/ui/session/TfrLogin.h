@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// ":: Autenticação do Usuário ::": chooses the login, takes the password,
+// logs in automatically when asked to, mails a forgotten password, and opens
+// the administration of users.
+class TfrLogin : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrLogin(QWidget *parent = nullptr);
+
+    // True from the window's creation; the Ok button sets it to "not authenticated".
+    static bool LoginFailed;
+    // True from creation and after "Sair"; false after a completed Ok.
+    static bool TerminateOnClose;
+    // The pause after the automatic login (1000 ms); tests make it instant.
+    static std::function<void(int)> Pause;
+
+    QString login() const;
+    QString senha() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void done(int result) override;
+
+private slots:
+    void FormShow();
+    void Timer1Timer();
+    void btnOkClick();
+    void btnSairClick();
+    void btnAjudaClick();
+    void btnEsqueciMinhaSenhaClick();
+    void edtLoginCloseUp();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void CheckBox1Click(bool checked);
+
+private:
+    void PreencherLogins();
+    bool ExisteUsuario();
+    bool PodeAdministrar();
+    void GravarEntradaAutomatica(const QString &login, const QString &senhaEmbaralhada);
+    void cadastrarPrimeiroUsuario(bool mudarLegenda);
+    bool selecionar(const QString &login);
+
+    QComboBox *edtLogin;
+    QLineEdit *edtSenha;
+    QPushButton *btnOK, *btnSair, *btnAjuda, *btnEsqueciMinhaSenha, *SpeedButton1, *SpeedButton2;
+    QLabel *lblHint, *lblDataHora;
+    QCheckBox *CheckBox1, *edtPedeSenha;
+    QTimer Timer1;
+    bool m_shown = false;
+};

@@ -1,0 +1,555 @@
+#include "ui/session/TfrPrincipalAC.h"
+
+#include "app/Settings.h"
+#include "app/Version.h"
+#include "data/TDM.h"
+#include "model/TUsuario.h"
+#include "services/Seams.h"
+#include "ui/common/AppIcon.h"
+#include "ui/common/Navigator.h"
+#include "util/DateTime.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSessionManager>
+#include <QStatusBar>
+#include <QStyle>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+std::function<void()> TfrPrincipalAC::Terminar = [] { QApplication::quit(); };
+
+namespace {
+
+const QString kPerguntaDiario =
+    QStringLiteral("O campo diário contém informações que ainda não foram salvas.  Deseja salvá-las agora?");
+const QString kDataExtenso = QStringLiteral("dddd\", \" dd \"de\" mmmm \"de\" yyyy\".\"");
+
+} // namespace
+
+TfrPrincipalAC::TfrPrincipalAC(TUsuario &usuario, QWidget *parent) : QMainWindow(parent), m_usuario(usuario)
+{
+    setObjectName(QStringLiteral("frPrincipalAC"));
+    setWindowIcon(AppIcon());
+    criarMenus();
+    criarBarraDeFerramentas();
+
+    auto *central = new QWidget(this);
+    auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(4, 4, 4, 4);
+    auto *Panel1 = new QLabel(QStringLiteral("  :: Lumisto :: "), central);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setStyleSheet(
+        QStringLiteral("background: #000080; color: white; font-weight: bold; padding: 4px;"));
+    centralLayout->addWidget(Panel1);
+    PageControl1 = new QTabWidget(central);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setStyleSheet(
+        QStringLiteral("QTabBar::tab { color: blue; text-decoration: underline; padding: 5px 14px; }"
+                       "QTabBar::tab:selected { background: rgb(192, 220, 192); text-decoration: none; }"));
+    centralLayout->addWidget(PageControl1);
+    setCentralWidget(central);
+    criarDiario();
+    criarBarraDeStatus();
+    criarIconeDaBandeja();
+
+    // creation
+    Data_Diario->setDate(Seams::clock().now().date());
+    atualizarTitulos();
+    QueroaversoemREDE1->setText(QStringLiteral("Quero a Versão em REDE"));
+    atualizarBackup(true);
+    m_status[1]->setText(QStringLiteral("  Login: ") + m_usuario.Login);
+    lblDataExtenso->setText(FormatDateTime(kDataExtenso, QDateToDateTime(Data_Diario->date())));
+    Alterardadosde1->setText(QStringLiteral("Alterar os Dados de: ") + m_usuario.Nome);
+
+    connect(&Timer1, &QTimer::timeout, this, &TfrPrincipalAC::Timer1Timer);
+    Timer1.start(1000);
+    Timer1Timer();
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrPrincipalAC::commitData);
+}
+
+QAction *TfrPrincipalAC::acao(const QString &name, const QString &caption, const QKeySequence &shortcut)
+{
+    auto *a = new QAction(caption, this);
+    a->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        a->setShortcut(shortcut);
+        // the window's shortcuts give way to a text field's own Ctrl+C and Ctrl+X
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+    return a;
+}
+
+QAction *TfrPrincipalAC::tela(const QString &name, const QString &caption, const QString &screen,
+                              const QKeySequence &shortcut)
+{
+    QAction *a = acao(name, caption, shortcut);
+    a->setEnabled(Navigator::instance().has(screen));
+    connect(a, &QAction::triggered, this, [this, screen] { Navigator::instance().open(screen, this); });
+    return a;
+}
+
+void TfrPrincipalAC::criarMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu *cadastros = bar->addMenu(QStringLiteral("Cadastros"));
+    cadastros->addAction(tela(QStringLiteral("PessoaFsica1"), QStringLiteral("Pessoa Física"),
+                              QStringLiteral("TfrPessoaFisica"), QKeySequence(QStringLiteral("Ctrl+F"))));
+    cadastros->addAction(tela(QStringLiteral("PessoaJurdica1"), QStringLiteral("Pessoa Jurídica"),
+                              QStringLiteral("TfrPessoaJuridica"), QKeySequence(QStringLiteral("Ctrl+J"))));
+    cadastros->addAction(tela(QStringLiteral("PessoadeContato1"), QStringLiteral("Pessoa de Contato"),
+                              QStringLiteral("TfrCadastroContatoPJ"),
+                              QKeySequence(QStringLiteral("Ctrl+C"))));
+    cadastros->addSeparator();
+    cadastros->addAction(tela(QStringLiteral("FotosHistricoseFinanasdePessoaFsica1"),
+                              QStringLiteral("Fotos, Históricos e Finanças de Pessoa Física"),
+                              QStringLiteral("TfrAcessoRapidoPF")));
+    cadastros->addAction(tela(QStringLiteral("ContatosHistricoseFinanasdePessoaJurdica1"),
+                              QStringLiteral("Contatos, Históricos e Finanças de Pessoa Jurídica"),
+                              QStringLiteral("TfrAcessoRapidoPJ")));
+    cadastros->addSeparator();
+    QAction *diario = acao(QStringLiteral("DiriodoUsurio1"), QStringLiteral("Anotações Diárias"),
+                           QKeySequence(QStringLiteral("Ctrl+D")));
+    connect(diario, &QAction::triggered, this, [this] { PageControl1->setCurrentIndex(0); });
+    cadastros->addAction(diario);
+    cadastros->addSeparator();
+    QAction *esconder =
+        acao(QStringLiteral("EsconderaoLadodoRelgio1"), QStringLiteral("Esconder ao Lado do Relógio"));
+    connect(esconder, &QAction::triggered, this, &TfrPrincipalAC::EsconderAoLadoDoRelogio);
+    cadastros->addAction(esconder);
+    cadastros->addSeparator();
+    QAction *logoff = acao(QStringLiteral("SairefazerLogOff1"), QStringLiteral("Sair e fazer Log Off"));
+    connect(logoff, &QAction::triggered, this, &TfrPrincipalAC::SairefazerLogOff1Click);
+    cadastros->addAction(logoff);
+    QAction *sair =
+        acao(QStringLiteral("Sair1"), QStringLiteral("Sair"), QKeySequence(QStringLiteral("Ctrl+X")));
+    connect(sair, &QAction::triggered, this, &TfrPrincipalAC::Sair1Click);
+    cadastros->addAction(sair);
+
+    QMenu *exibir = bar->addMenu(QStringLiteral("Exibir"));
+    const QStringList tabs = {QStringLiteral("AnotaesDirias1"),
+                              QStringLiteral("MostrarGuiadeAniversariantes1"),
+                              QStringLiteral("elefonesdeEmergncia1")};
+    const QStringList captions = {QStringLiteral("Anotações Diárias"),
+                                  QStringLiteral("Mostrar Guia de Aniversariantes"),
+                                  QStringLiteral("Telefones de Emergência")};
+    for (int i = 0; i < tabs.size(); ++i) {
+        if (i > 0)
+            exibir->addSeparator();
+        QAction *a = acao(tabs[i], captions[i]);
+        connect(a, &QAction::triggered, this, [this, i] {
+            if (i < PageControl1->count())
+                PageControl1->setCurrentIndex(i);
+        });
+        a->setEnabled(i == 0); // the list tabs come with their own screens
+        exibir->addAction(a);
+    }
+
+    QMenu *pesquisas = bar->addMenu(QStringLiteral("Pesquisas"));
+    pesquisas->addAction(tela(QStringLiteral("PessoaFsica2"), QStringLiteral("Pessoa Física"),
+                              QStringLiteral("TfrRelPF"), QKeySequence(QStringLiteral("Ctrl+Alt+F"))));
+    pesquisas->addAction(tela(QStringLiteral("PessoaJurdica2"), QStringLiteral("Pessoa Jurídica"),
+                              QStringLiteral("TfrRelPJ"), QKeySequence(QStringLiteral("Ctrl+Alt+J"))));
+    pesquisas->addAction(tela(QStringLiteral("PessoaFsicaJurdicaedeContato1"),
+                              QStringLiteral("Pessoa Física, Jurídica e de Contato"),
+                              QStringLiteral("TfrRelPTotal"), QKeySequence(QStringLiteral("Ctrl+Alt+T"))));
+    pesquisas->addSeparator();
+    pesquisas->addAction(
+        tela(QStringLiteral("Finanas1"), QStringLiteral("Finanças"), QStringLiteral("TfrFinancasPesquisa")));
+
+    QMenu *imprimir = bar->addMenu(QStringLiteral("Imprimir"));
+    imprimir->addAction(
+        tela(QStringLiteral("PessoaFsica3"), QStringLiteral("Pessoa Física"), QStringLiteral("TqrpListaPF")));
+    imprimir->addAction(tela(QStringLiteral("PessoaJurdica3"), QStringLiteral("Pessoa Jurídica"),
+                             QStringLiteral("TqrpListaPJ")));
+    imprimir->addAction(tela(QStringLiteral("PessoadeContato2"), QStringLiteral("Pessoa de Contato"),
+                             QStringLiteral("TqrpListaPC")));
+    imprimir->addSeparator();
+    imprimir->addAction(tela(QStringLiteral("PessoasFsicaseouJuridicasAgrupadas1"),
+                             QStringLiteral("Pessoas Físicas e/ou Juridicas Agrupadas"),
+                             QStringLiteral("TfrFones"), QKeySequence(QStringLiteral("Ctrl+G"))));
+
+    QMenu *mala = bar->addMenu(QStringLiteral("Mala Direta"));
+    mala->addAction(tela(QStringLiteral("CartaPersonalizadaPF1"),
+                         QStringLiteral("Carta Personalizada Pessoa Física"),
+                         QStringLiteral("TfrMalaDiretaPF")));
+    mala->addAction(tela(QStringLiteral("CartaPersonalizadaPJ1"),
+                         QStringLiteral("Carta Personalizada Pessoa Jurídica"),
+                         QStringLiteral("TfrMalaDiretaPJ")));
+    mala->addSeparator();
+    mala->addAction(tela(QStringLiteral("ImpressodeEtiquetasparaPFeouPJ1"),
+                         QStringLiteral("Impressão de Etiquetas para PF e/ou PJ"),
+                         QStringLiteral("TfrImprimeEtiquetas")));
+
+    QMenu *ajuda = bar->addMenu(QStringLiteral("Ajuda"));
+    QAction *backup = acao(QStringLiteral("BackupRestore1"), QStringLiteral("Backup - Restore"));
+    connect(backup, &QAction::triggered, this, &TfrPrincipalAC::BackupRestore1Click);
+    ajuda->addAction(backup);
+    ajuda->addSeparator();
+    ajuda->addAction(tela(QStringLiteral("DvidaseSugestes1"), QStringLiteral("Dúvidas e Sugestões"),
+                          QStringLiteral("TfrSugestoes")));
+    ajuda->addSeparator();
+    QueroaversoemREDE1 = acao(QStringLiteral("QueroaversoemREDE1"), QStringLiteral("Quero a Versão em REDE"));
+    connect(QueroaversoemREDE1, &QAction::triggered, this, &TfrPrincipalAC::QueroaversoemREDE1Click);
+    ajuda->addAction(QueroaversoemREDE1);
+    ajuda->addSeparator();
+    ajuda->addAction(tela(QStringLiteral("Sobre1"), QStringLiteral("Sobre"), QStringLiteral("TfrSobre")));
+
+    QMenu *usuario = bar->addMenu(QStringLiteral("Usuário"));
+    Alterardadosde1 = acao(QStringLiteral("Alterardadosde1"), QStringLiteral("Alterar os Dados de: "));
+    Alterardadosde1->setEnabled(Navigator::instance().has(QStringLiteral("TfrAlteraSenha")));
+    connect(Alterardadosde1, &QAction::triggered, this, &TfrPrincipalAC::Alterardadosde1Click);
+    usuario->addAction(Alterardadosde1);
+    usuario->addSeparator();
+    Entrarcomumnovousurio1 =
+        acao(QStringLiteral("Entrarcomumnovousurio1"), QStringLiteral("Cadastrar um Novo Usuário"));
+    connect(Entrarcomumnovousurio1, &QAction::triggered, this, &TfrPrincipalAC::Entrarcomumnovousurio1Click);
+    usuario->addAction(Entrarcomumnovousurio1);
+
+    QAction *aoLado = acao(QStringLiteral("AoLadodoRelgio1"), QStringLiteral("Ao Lado do Relógio?"));
+    connect(aoLado, &QAction::triggered, this, &TfrPrincipalAC::EsconderAoLadoDoRelogio);
+    bar->addAction(aoLado);
+}
+
+void TfrPrincipalAC::criarBarraDeFerramentas()
+{
+    QToolBar *tb = addToolBar(QStringLiteral("ToolBar1"));
+    tb->setObjectName(QStringLiteral("ToolBar1"));
+    tb->setMovable(false);
+    tb->setIconSize(QSize(24, 24));
+    tb->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto botao = [this, tb](const QString &name, const QString &hint, QStyle::StandardPixmap icon,
+                            const QString &menuItem) {
+        QAction *source = findChild<QAction *>(menuItem);
+        auto *a = new QAction(style()->standardIcon(icon), hint, this);
+        a->setObjectName(name);
+        a->setToolTip(hint);
+        a->setEnabled(source && source->isEnabled());
+        if (source)
+            connect(a, &QAction::triggered, source, &QAction::trigger);
+        tb->addAction(a);
+    };
+    botao(QStringLiteral("btnPF"), QStringLiteral("Cadastro de Pessoa Física"),
+          QStyle::SP_FileDialogContentsView, QStringLiteral("PessoaFsica1"));
+    botao(QStringLiteral("btnPJ"), QStringLiteral("Cadastro de Pessoa Jurídica"), QStyle::SP_DirHomeIcon,
+          QStringLiteral("PessoaJurdica1"));
+    botao(QStringLiteral("btnPC"), QStringLiteral("Cadastro de Pessoa de Contato"),
+          QStyle::SP_FileDialogInfoView, QStringLiteral("PessoadeContato1"));
+    tb->addSeparator();
+    botao(QStringLiteral("btnPFPJPCAgrupadas"), QStringLiteral("Imprimir Lista de Telefones"),
+          QStyle::SP_FileDialogDetailedView, QStringLiteral("PessoasFsicaseouJuridicasAgrupadas1"));
+    botao(QStringLiteral("btnBackUP"), QStringLiteral("Fazer BackUP e Restore"), QStyle::SP_DriveHDIcon,
+          QStringLiteral("BackupRestore1"));
+    tb->addSeparator();
+    botao(QStringLiteral("btnSobre"), QStringLiteral("Sobre"), QStyle::SP_MessageBoxInformation,
+          QStringLiteral("Sobre1"));
+    tb->addSeparator();
+    botao(QStringLiteral("btnSair"), QStringLiteral("Finalizar Lumisto"), QStyle::SP_DialogCloseButton,
+          QStringLiteral("Sair1"));
+}
+
+void TfrPrincipalAC::criarBarraDeStatus()
+{
+    QStatusBar *sb = statusBar();
+    sb->setObjectName(QStringLiteral("Status"));
+    for (int i = 0; i < 4; ++i) {
+        m_status[i] = new QLabel(sb);
+        m_status[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        m_status[i]->setFrameShape(QFrame::StyledPanel);
+        m_status[i]->setFrameShadow(QFrame::Sunken);
+        m_status[i]->setContentsMargins(4, 0, 4, 0);
+        sb->addPermanentWidget(m_status[i], i == 3 ? 3 : 1);
+    }
+    m_status[0]->setAlignment(Qt::AlignCenter);
+    m_status[0]->setText(QStringLiteral("Versão DeskTop"));
+}
+
+void TfrPrincipalAC::criarDiario()
+{
+    auto *TabSheet1 = new QWidget(PageControl1);
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    Data_Diario = new QDateEdit(TabSheet1);
+    Data_Diario->setObjectName(QStringLiteral("Data_Diario"));
+    Data_Diario->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    Data_Diario->setCalendarPopup(true);
+    auto *rotulo = new QLabel(QStringLiteral("Diário do Dia"), TabSheet1);
+    QFont bold = rotulo->font();
+    bold.setBold(true);
+    rotulo->setFont(bold);
+    lblDataExtenso = new QLabel(TabSheet1);
+    lblDataExtenso->setObjectName(QStringLiteral("lblDataExtenso"));
+    lblDataExtenso->setStyleSheet(QStringLiteral("color: #000080; font-weight: bold;"));
+    edtTexto = new QPlainTextEdit(TabSheet1);
+    edtTexto->setObjectName(QStringLiteral("edtTexto"));
+    edtTexto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    btnPesquisa = new QPushButton(QStringLiteral("Pesquisar"), TabSheet1);
+    btnPesquisa->setObjectName(QStringLiteral("btnPesquisa"));
+    btnSalvar = new QPushButton(QStringLiteral("Salvar"), TabSheet1);
+    btnSalvar->setObjectName(QStringLiteral("btnSalvar"));
+    btnSalvar->setEnabled(false);
+    btnLimpar = new QPushButton(QStringLiteral("Limpar"), TabSheet1);
+    btnLimpar->setObjectName(QStringLiteral("btnLimpar"));
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(rotulo);
+    top->addWidget(Data_Diario);
+    top->addSpacing(12);
+    top->addWidget(lblDataExtenso, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnPesquisa);
+    buttons->addWidget(btnSalvar);
+    buttons->addWidget(btnLimpar);
+    auto *layout = new QVBoxLayout(TabSheet1);
+    layout->addLayout(top);
+    layout->addWidget(edtTexto, 1);
+    layout->addLayout(buttons);
+    PageControl1->addTab(TabSheet1, QStringLiteral("Diário"));
+
+    connect(Data_Diario, &QDateEdit::dateChanged, this, &TfrPrincipalAC::Data_DiarioChange);
+    connect(edtTexto, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_carregando)
+            btnSalvar->setEnabled(true);
+    });
+    connect(btnSalvar, &QPushButton::clicked, this, &TfrPrincipalAC::btnSalvarClick);
+    connect(btnLimpar, &QPushButton::clicked, this, &TfrPrincipalAC::btnLimparClick);
+    connect(btnPesquisa, &QPushButton::clicked, this, &TfrPrincipalAC::btnPesquisaClick);
+}
+
+void TfrPrincipalAC::criarIconeDaBandeja()
+{
+    JvTrayIcon1 = new QSystemTrayIcon(AppIcon(), this);
+    JvTrayIcon1->setObjectName(QStringLiteral("JvTrayIcon1"));
+    JvTrayIcon1->setToolTip(QStringLiteral(":: Lumisto ::"));
+    auto *PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction *sobre = PopupMenu1->addAction(QStringLiteral("Sobre"));
+    sobre->setObjectName(QStringLiteral("Sobre2"));
+    sobre->setEnabled(Navigator::instance().has(QStringLiteral("TfrSobre")));
+    connect(sobre, &QAction::triggered, this,
+            [this] { Navigator::instance().open(QStringLiteral("TfrSobre"), this); });
+    QAction *exibir = PopupMenu1->addAction(QStringLiteral("Exibir Lumisto"));
+    exibir->setObjectName(QStringLiteral("ExibirLumisto1"));
+    connect(exibir, &QAction::triggered, this, &TfrPrincipalAC::MostrarDoRelogio);
+    PopupMenu1->addSeparator();
+    QAction *sair = PopupMenu1->addAction(QStringLiteral("Sair"));
+    sair->setObjectName(QStringLiteral("Sair2"));
+    connect(sair, &QAction::triggered, this, &TfrPrincipalAC::Sair2Click);
+    JvTrayIcon1->setContextMenu(PopupMenu1);
+    connect(JvTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
+            MostrarDoRelogio();
+    });
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        JvTrayIcon1->show();
+}
+
+void TfrPrincipalAC::atualizarTitulos()
+{
+    setWindowTitle(QStringLiteral("Lumisto") + QStringLiteral(" -- Usuário(a) : ") + m_usuario.Nome +
+                   QStringLiteral(" <<::>> Login: ") + m_usuario.Login);
+    PageControl1->setTabText(0, QStringLiteral("Anotações diárias de ") + m_usuario.Login);
+}
+
+void TfrPrincipalAC::atualizarBackup(bool criacao)
+{
+    const QString lead = criacao ? QStringLiteral("  ") : QString();
+    if (SettingsHasSection(QStringLiteral("BACKUP")))
+        m_status[2]->setText(FormatDateTime(
+            QLatin1Char('"') + lead + QStringLiteral("Último BackUP realizado em:\" dd/mm/yyyy"),
+            ReadSettingDate(QStringLiteral("BACKUP"), QStringLiteral("DATA"))));
+    else
+        m_status[2]->setText(lead + QStringLiteral("BackUP ainda não realizado!!"));
+}
+
+void TfrPrincipalAC::Timer1Timer()
+{
+    m_status[3]->setText(
+        FormatDateTime(QStringLiteral("  dddd\",\" dd \"de\" mmmm \"de\" yyyy \"::\" hh:nn:ss"),
+                       QDateTimeToDateTime(Seams::clock().now())));
+}
+
+void TfrPrincipalAC::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_primeiraExibicao) {
+        m_primeiraExibicao = false;
+        FormShow();
+    }
+}
+
+void TfrPrincipalAC::FormShow()
+{
+    if (m_usuario.Tipo == 0)
+        Entrarcomumnovousurio1->setEnabled(false);
+    carregarDiario();
+    PageControl1->setCurrentIndex(0);
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+bool TfrPrincipalAC::diarioPendente() const
+{
+    return btnSalvar->isEnabled();
+}
+
+void TfrPrincipalAC::carregarDiario()
+{
+    m_dataCarregada = QDateToDateTime(Data_Diario->date());
+    Anotacao.Data = m_dataCarregada;
+    Anotacao.Texto.clear();
+    Anotacao.Carregar(m_usuario.Login);
+    m_carregando = true;
+    edtTexto->setPlainText(Anotacao.Texto);
+    m_carregando = false;
+}
+
+void TfrPrincipalAC::salvarDiario(double data)
+{
+    Anotacao.Data = data;
+    Anotacao.Texto = edtTexto->toPlainText();
+    if (Anotacao.Salvar(m_usuario.Login))
+        btnSalvar->setEnabled(false);
+}
+
+void TfrPrincipalAC::perguntarSalvarDiario(double data)
+{
+    if (diarioPendente() && Seams::messages().confirm(kPerguntaDiario))
+        salvarDiario(data);
+}
+
+void TfrPrincipalAC::Data_DiarioChange()
+{
+    // unsaved text belongs to the day it was typed for: ask before it is replaced
+    if (diarioPendente()) {
+        perguntarSalvarDiario(m_dataCarregada);
+        btnSalvar->setEnabled(false);
+    }
+    lblDataExtenso->setText(FormatDateTime(kDataExtenso, QDateToDateTime(Data_Diario->date())));
+    carregarDiario();
+}
+
+void TfrPrincipalAC::btnSalvarClick()
+{
+    salvarDiario(QDateToDateTime(Data_Diario->date()));
+}
+
+void TfrPrincipalAC::btnLimparClick()
+{
+    const double data = QDateToDateTime(Data_Diario->date());
+    if (!Seams::messages().confirm(QStringLiteral("Deseja excluir todas as anotações do dia ") +
+                                   FormatDateTime(QStringLiteral("dd/mm/yyyy"), data)))
+        return;
+    Anotacao.Data = data;
+    Anotacao.Excluir(m_usuario.Login);
+    btnSalvar->setEnabled(false);
+    m_carregando = true;
+    edtTexto->clear();
+    m_carregando = false;
+}
+
+void TfrPrincipalAC::btnPesquisaClick()
+{
+    Navigator::instance().open(QStringLiteral("TfrPesquisaAnotacao"), this,
+                               {{QStringLiteral("login"), m_usuario.Login}});
+}
+
+void TfrPrincipalAC::closeEvent(QCloseEvent *event)
+{
+    perguntarSalvarDiario(QDateToDateTime(Data_Diario->date()));
+    event->ignore();
+    EsconderAoLadoDoRelogio();
+}
+
+void TfrPrincipalAC::commitData(QSessionManager &)
+{
+    // the desktop is ending the session: keep what was typed, then let it go
+    perguntarSalvarDiario(QDateToDateTime(Data_Diario->date()));
+}
+
+void TfrPrincipalAC::EsconderAoLadoDoRelogio()
+{
+    if (JvTrayIcon1 && JvTrayIcon1->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
+        hide();
+        return;
+    }
+    // no tray on this desktop: a minimised window can always be reached
+    showMinimized();
+}
+
+void TfrPrincipalAC::MostrarDoRelogio()
+{
+    showNormal();
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrPrincipalAC::Sair1Click()
+{
+    perguntarSalvarDiario(QDateToDateTime(Data_Diario->date()));
+    Terminar();
+}
+
+void TfrPrincipalAC::Sair2Click()
+{
+    if (!Seams::messages().confirm(QStringLiteral("Caro(a) ") + m_usuario.Nome +
+                                   QStringLiteral(", desejas encerar a Quabelo agora?")))
+        return;
+    perguntarSalvarDiario(QDateToDateTime(Data_Diario->date()));
+    Terminar();
+}
+
+void TfrPrincipalAC::SairefazerLogOff1Click()
+{
+    if (!Seams::messages().confirm(QStringLiteral("Caro(a) ") + m_usuario.Nome +
+                                   QStringLiteral(", desejas encerar a Quabelo agora?")))
+        return;
+    perguntarSalvarDiario(QDateToDateTime(Data_Diario->date()));
+    ClearAutomaticLogin();
+    Terminar();
+}
+
+void TfrPrincipalAC::BackupRestore1Click()
+{
+    TDM *dm = TDM::instance();
+    if (dm)
+        dm->BancoDados.disconnect();
+    Navigator::instance().open(QStringLiteral("TfrBackUP"), this);
+    QString error;
+    if (dm && !dm->Reconectar(&error))
+        Seams::messages().show(error, MessageService::Kind::Error);
+    atualizarBackup(false);
+}
+
+void TfrPrincipalAC::QueroaversoemREDE1Click()
+{
+    Seams::messages().show(QStringLiteral("Solicite a versão em REDE pelo email: ") +
+                           PublisherContactEmail());
+}
+
+void TfrPrincipalAC::Alterardadosde1Click()
+{
+    Navigator::instance().open(QStringLiteral("TfrAlteraSenha"), this);
+    atualizarTitulos();
+    m_status[0]->setText(QStringLiteral("Versão DeskTop"));
+    m_status[1]->setText(QStringLiteral("Login: ") + m_usuario.Login);
+    Alterardadosde1->setText(QStringLiteral("Alterar os Dados de: ") + m_usuario.Nome);
+}
+
+void TfrPrincipalAC::Entrarcomumnovousurio1Click()
+{
+    Navigator::instance().open(QStringLiteral("TfrNovoUsuario"), this);
+}
