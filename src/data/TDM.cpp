@@ -18,8 +18,9 @@ TDM *TDM::instance()
 
 Database &BancoDados()
 {
-    Q_ASSERT(g_instance);
-    return g_instance->BancoDados;
+    // without a data module every operation fails cleanly on a closed connection
+    static Database closed;
+    return g_instance ? g_instance->BancoDados : closed;
 }
 
 TDM::TDM(Delay delay)

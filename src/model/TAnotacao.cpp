@@ -14,7 +14,7 @@ QString col(const char *name)
 
 } // namespace
 
-TAnotacao::TAnotacao() : m_db(&BancoDados())
+TAnotacao::TAnotacao() : m_db(nullptr)
 {
 }
 
@@ -22,10 +22,12 @@ TAnotacao::TAnotacao(Database &db) : m_db(&db)
 {
 }
 
+Database &TAnotacao::db() const { return m_db ? *m_db : BancoDados(); }
+
 bool TAnotacao::Existe(const QString &login)
 {
     bool found = false;
-    const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral("SELECT * FROM ANOTACAO WHERE DATA = :DATA AND LOGIN = :LOGIN"));
         q.setDate(col("DATA"), Data);
         q.setText(col("LOGIN"), login);
@@ -38,7 +40,7 @@ bool TAnotacao::Existe(const QString &login)
 void TAnotacao::Carregar(const QString &login)
 {
     QString texto;
-    const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral("SELECT TEXTO FROM ANOTACAO WHERE DATA = :DATA AND LOGIN = :LOGIN"));
         q.setDate(col("DATA"), Data);
         q.setText(col("LOGIN"), login);
@@ -54,7 +56,7 @@ bool TAnotacao::Salvar(const QString &login)
 {
     // Existe runs in a transaction of its own, before this one starts
     const bool existe = Existe(login);
-    const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, existe ? QStringLiteral("UPDATE ANOTACAO SET TEXTO = :TEXTO WHERE DATA = :DATA AND "
                                            "LOGIN = :LOGIN")
                           : QStringLiteral("INSERT INTO ANOTACAO(DATA, TEXTO, LOGIN) VALUES(:DATA, :TEXTO, "
@@ -74,7 +76,7 @@ bool TAnotacao::Salvar(const QString &login)
 
 void TAnotacao::Excluir(const QString &login)
 {
-    dbOperation(*m_db, [&](Transaction &t) {
+    dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral("DELETE FROM ANOTACAO WHERE DATA = :DATA AND LOGIN = :LOGIN"));
         q.setDate(col("DATA"), Data);
         q.setText(col("LOGIN"), login);

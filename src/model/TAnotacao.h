@@ -25,5 +25,7 @@ public:
     void Excluir(const QString &login);
 
 private:
+    // the process-wide connection unless one was given
+    Database &db() const;
     Database *m_db;
 };

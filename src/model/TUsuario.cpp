@@ -37,13 +37,15 @@ QString col(const char *name)
 
 } // namespace
 
-TUsuario::TUsuario() : m_db(&BancoDados())
+TUsuario::TUsuario() : m_db(nullptr)
 {
 }
 
 TUsuario::TUsuario(Database &db) : m_db(&db)
 {
 }
+
+Database &TUsuario::db() const { return m_db ? *m_db : BancoDados(); }
 
 TUsuario *TUsuario::atual()
 {
@@ -65,7 +67,7 @@ QString TUsuario::defaultSound(char kind)
 
 bool TUsuario::Inserir()
 {
-    const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral(
                        "INSERT INTO USUARIO (LOGIN, SENHA, EMAIL, NOME, TIPO, DATA_HORA, INC_C, VER_C, "
                        "SOM_C, SOM_R, SOM_L) VALUES (:LOGIN, :SENHA, :EMAIL, :NOME, :TIPO, :DATA_HORA, "
@@ -96,7 +98,7 @@ bool TUsuario::Inserir()
 bool TUsuario::Alterar()
 {
     int changed = 0;
-    const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral(
                        "UPDATE USUARIO SET LOGIN = :LOGIN, SENHA = :SENHA, EMAIL = :EMAIL, NOME = :NOME, "
                        "TIPO = :TIPO, SOM_C = :SOM_C, SOM_R = :SOM_R, SOM_L = :SOM_L, VER_C = :VER_C, "
@@ -138,7 +140,7 @@ bool TUsuario::Alterar()
 bool TUsuario::Autenticar()
 {
     bool found = false;
-    const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(
             t, QStringLiteral("SELECT * FROM USUARIO WHERE UPPER(LOGIN) = :LOGIN AND UPPER(SENHA) = :SENHA"));
         q.setText(col("LOGIN"), Win1252::toUpper(Login));
@@ -170,8 +172,8 @@ bool TUsuario::Autenticar()
 bool TUsuario::Carregar(QString &senha)
 {
     bool found = false;
-    TUsuario loaded(*m_db);
-    const DbResult r = dbOperation(*m_db, [&](Transaction &t) {
+    TUsuario loaded(db());
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral("SELECT * FROM USUARIO WHERE LOGIN = :LOGIN"));
         q.setText(col("LOGIN"), Login);
         q.open();

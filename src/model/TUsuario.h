@@ -43,5 +43,7 @@ public:
     static QString defaultSound(char kind); // 'C', 'R' or 'L'
 
 private:
+    // the process-wide connection unless one was given
+    Database &db() const;
     Database *m_db;
 };
