@@ -93,8 +93,9 @@ private slots:
     void init()
     {
         m_seams.messages->clear();
-        m_nav = RecordingNavigator::install({QStringLiteral("TfrPesquisaAnotacao"), QStringLiteral("TfrBackUP"),
-                                             QStringLiteral("TfrAlteraSenha"), QStringLiteral("TfrNovoUsuario")});
+        m_nav =
+            RecordingNavigator::install({QStringLiteral("TfrPesquisaAnotacao"), QStringLiteral("TfrBackUP"),
+                                         QStringLiteral("TfrAlteraSenha"), QStringLiteral("TfrNovoUsuario")});
         m_terminated = 0;
         QVERIFY(exec(db(), QStringLiteral("DELETE FROM ANOTACAO")));
     }
@@ -105,17 +106,25 @@ private slots:
         QFile::remove(m_folder.file(QStringLiteral("Orvalha.ini")));
         auto w = janela();
         QCOMPARE(w->windowTitle(), QStringLiteral("Lumisto -- Usuário(a) : Ana <<::>> Login: ana"));
-        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel0"))->text(), QStringLiteral("Versão DeskTop"));
-        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel1"))->text(), QStringLiteral("  Login: ana"));
-        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel2"))->text(), QStringLiteral("  BackUP ainda não realizado!!"));
+        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel0"))->text(),
+                 QStringLiteral("Versão DeskTop"));
+        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel1"))->text(),
+                 QStringLiteral("  Login: ana"));
+        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel2"))->text(),
+                 QStringLiteral("  BackUP ainda não realizado!!"));
         QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel3"))->text(),
                  QStringLiteral("  Terça-Feira, 08 de Dezembro de 2026 :: 10:30:00"));
-        QCOMPARE(child<QTabWidget>(w.get(), QStringLiteral("PageControl1"))->tabText(0), QStringLiteral("Anotações diárias de ana"));
-        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("lblDataExtenso"))->text(), QStringLiteral("Terça-Feira, 08 de Dezembro de 2026."));
-        QCOMPARE(child<QAction>(w.get(), QStringLiteral("Alterardadosde1"))->text(), QStringLiteral("Alterar os Dados de: Ana"));
+        QCOMPARE(child<QTabWidget>(w.get(), QStringLiteral("PageControl1"))->tabText(0),
+                 QStringLiteral("Anotações diárias de ana"));
+        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("lblDataExtenso"))->text(),
+                 QStringLiteral("Terça-Feira, 08 de Dezembro de 2026."));
+        QCOMPARE(child<QAction>(w.get(), QStringLiteral("Alterardadosde1"))->text(),
+                 QStringLiteral("Alterar os Dados de: Ana"));
         QVERIFY(child<QAction>(w.get(), QStringLiteral("Entrarcomumnovousurio1"))->isEnabled());
-        QVERIFY(!child<QAction>(w.get(), QStringLiteral("PessoaFsica1"))->isEnabled()); // its screen comes later
-        QCOMPARE(child<QAction>(w.get(), QStringLiteral("Sair1"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+        QVERIFY(
+            !child<QAction>(w.get(), QStringLiteral("PessoaFsica1"))->isEnabled()); // its screen comes later
+        QCOMPARE(child<QAction>(w.get(), QStringLiteral("Sair1"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+X")));
     }
 
     void theClockTicks()
@@ -156,14 +165,17 @@ private slots:
         auto *data = child<QDateEdit>(w.get(), QStringLiteral("Data_Diario"));
         data->setDate(QDate(2026, 12, 9));
         QCOMPARE(child<QPlainTextEdit>(w.get(), QStringLiteral("edtTexto"))->toPlainText(), QString());
-        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("lblDataExtenso"))->text(), QStringLiteral("Quarta-Feira, 09 de Dezembro de 2026."));
+        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("lblDataExtenso"))->text(),
+                 QStringLiteral("Quarta-Feira, 09 de Dezembro de 2026."));
         data->setDate(QDate(2026, 12, 8));
-        QCOMPARE(child<QPlainTextEdit>(w.get(), QStringLiteral("edtTexto"))->toPlainText(), QStringLiteral("Reunião às 15h!"));
+        QCOMPARE(child<QPlainTextEdit>(w.get(), QStringLiteral("edtTexto"))->toPlainText(),
+                 QStringLiteral("Reunião às 15h!"));
         QVERIFY(m_seams.messages->questions.isEmpty());
 
         m_seams.messages->answers << true;
         child<QPushButton>(w.get(), QStringLiteral("btnLimpar"))->click();
-        QCOMPARE(m_seams.messages->questions.last(), QStringLiteral("Deseja excluir todas as anotações do dia 08/12/2026"));
+        QCOMPARE(m_seams.messages->questions.last(),
+                 QStringLiteral("Deseja excluir todas as anotações do dia 08/12/2026"));
         QCOMPARE(count(db(), QStringLiteral("ANOTACAO"), QStringLiteral("LOGIN = 'ana'")), 0);
         QVERIFY(child<QPlainTextEdit>(w.get(), QStringLiteral("edtTexto"))->toPlainText().isEmpty());
     }
@@ -174,8 +186,10 @@ private slots:
         digitar(w.get(), QStringLiteral("do dia 8"));
         m_seams.messages->answers << true;
         child<QDateEdit>(w.get(), QStringLiteral("Data_Diario"))->setDate(QDate(2026, 12, 10));
-        QCOMPARE(m_seams.messages->questions,
-                 QStringList{QStringLiteral("O campo diário contém informações que ainda não foram salvas.  Deseja salvá-las agora?")});
+        QCOMPARE(
+            m_seams.messages->questions,
+            QStringList{QStringLiteral(
+                "O campo diário contém informações que ainda não foram salvas.  Deseja salvá-las agora?")});
         QCOMPARE(nota(db(), QStringLiteral("ana"), QDate(2026, 12, 8)), QStringLiteral("do dia 8"));
         QCOMPARE(nota(db(), QStringLiteral("ana"), QDate(2026, 12, 10)), QString());
         QVERIFY(!child<QPushButton>(w.get(), QStringLiteral("btnSalvar"))->isEnabled());
@@ -185,7 +199,8 @@ private slots:
         m_seams.messages->answers << false;
         child<QDateEdit>(w.get(), QStringLiteral("Data_Diario"))->setDate(QDate(2026, 12, 8));
         QCOMPARE(nota(db(), QStringLiteral("ana"), QDate(2026, 12, 10)), QString());
-        QCOMPARE(child<QPlainTextEdit>(w.get(), QStringLiteral("edtTexto"))->toPlainText(), QStringLiteral("do dia 8"));
+        QCOMPARE(child<QPlainTextEdit>(w.get(), QStringLiteral("edtTexto"))->toPlainText(),
+                 QStringLiteral("do dia 8"));
         TAnotacao a(db());
         a.Data = QDateToDateTime(QDate(2026, 12, 8));
         a.Excluir(QStringLiteral("ana"));
@@ -224,7 +239,8 @@ private slots:
         m_seams.messages->clear();
         m_seams.messages->answers << false;
         child<QAction>(w.get(), QStringLiteral("Sair2"))->trigger();
-        QCOMPARE(m_seams.messages->questions, QStringList{QStringLiteral("Caro(a) Ana, desejas encerar a Quabelo agora?")});
+        QCOMPARE(m_seams.messages->questions,
+                 QStringList{QStringLiteral("Caro(a) Ana, desejas encerar a Quabelo agora?")});
         QCOMPARE(m_terminated, 1);
 
         // log off clears the automatic login
@@ -253,9 +269,11 @@ private slots:
         auto w = janela();
         child<QPushButton>(w.get(), QStringLiteral("btnPesquisa"))->click();
         QCOMPARE(m_nav->opened.last().first, QStringLiteral("TfrPesquisaAnotacao"));
-        QCOMPARE(m_nav->opened.last().second.value(QStringLiteral("login")).toString(), QStringLiteral("ana"));
+        QCOMPARE(m_nav->opened.last().second.value(QStringLiteral("login")).toString(),
+                 QStringLiteral("ana"));
 
-        WriteSettingDate(QStringLiteral("BACKUP"), QStringLiteral("DATA"), QDateToDateTime(QDate(2026, 12, 1)));
+        WriteSettingDate(QStringLiteral("BACKUP"), QStringLiteral("DATA"),
+                         QDateToDateTime(QDate(2026, 12, 1)));
         bool disconnected = false;
         m_nav->onOpen = [&](const QString &, QWidget *, const QVariantMap &) {
             disconnected = !db().isConnected();
@@ -265,7 +283,8 @@ private slots:
         QCOMPARE(m_nav->opened.last().first, QStringLiteral("TfrBackUP"));
         QVERIFY(disconnected);
         QVERIFY(db().isConnected());
-        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel2"))->text(), QStringLiteral("Último BackUP realizado em: 01/12/2026"));
+        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel2"))->text(),
+                 QStringLiteral("Último BackUP realizado em: 01/12/2026"));
 
         m_nav->onOpen = [&](const QString &, QWidget *, const QVariantMap &) {
             m_ana.Nome = QStringLiteral("Ana Maria");
@@ -273,11 +292,13 @@ private slots:
         };
         child<QAction>(w.get(), QStringLiteral("Alterardadosde1"))->trigger();
         QCOMPARE(w->windowTitle(), QStringLiteral("Lumisto -- Usuário(a) : Ana Maria <<::>> Login: ana"));
-        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel1"))->text(), QStringLiteral("Login: ana"));
+        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel1"))->text(),
+                 QStringLiteral("Login: ana"));
         m_ana.Nome = QStringLiteral("Ana");
 
         child<QAction>(w.get(), QStringLiteral("QueroaversoemREDE1"))->trigger();
-        QVERIFY(m_seams.messages->shown.last().startsWith(QStringLiteral("Solicite a versão em REDE pelo email: ")));
+        QVERIFY(m_seams.messages->shown.last().startsWith(
+            QStringLiteral("Solicite a versão em REDE pelo email: ")));
     }
 };
 
