@@ -22,7 +22,10 @@ TAnotacao::TAnotacao(Database &db) : m_db(&db)
 {
 }
 
-Database &TAnotacao::db() const { return m_db ? *m_db : BancoDados(); }
+Database &TAnotacao::db() const
+{
+    return m_db ? *m_db : BancoDados();
+}
 
 bool TAnotacao::Existe(const QString &login)
 {

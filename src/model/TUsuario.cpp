@@ -45,7 +45,10 @@ TUsuario::TUsuario(Database &db) : m_db(&db)
 {
 }
 
-Database &TUsuario::db() const { return m_db ? *m_db : BancoDados(); }
+Database &TUsuario::db() const
+{
+    return m_db ? *m_db : BancoDados();
+}
 
 TUsuario *TUsuario::atual()
 {
