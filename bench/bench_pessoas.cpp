@@ -1334,7 +1334,7 @@ const QString kInsertPessoaJuridica = QStringLiteral(
     ":NOME_BANCO, :AGENCIA, :NRO_CONTA, :TITULAR_CONTA, :NOME_BANCO02, :AGENCIA02, :NRO_CONTA02, "
     ":TITULAR_CONTA02, :NOME_BANCO03, :AGENCIA03, :NRO_CONTA03, :TITULAR_CONTA03)");
 
-// The individual's load (Part 3.2, Carregar): every column of the row and its group.
+// The individual's load (Carregar): every column of the row and its group.
 const QString kCarregar = QStringLiteral("SELECT * FROM PESSOAFISICA P, GRUPO G  WHERE IDENTIFICADOR = "
                                          ":IDENTIFICADOR AND P.COD_GRUPO = G.COD_GRUPO ");
 

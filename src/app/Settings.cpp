@@ -113,7 +113,7 @@ const QList<SettingDef> &SettingsTable()
         // postal-code lookup on the web: JSON, SOAP or NENHUM (services/ConsultaCEP)
         {S("CEP"), S("MODO"), T::Text, S("JSON")},
         {S("CEP"), S("ENDERECO"), T::Text, S("https://viacep.com.br/ws")},
-        {S("CEP"), S("NAMESPACE"), T::Text, S("urn:http://www.byjg.com.br")},
+        {S("CEP"), S("NAMESPACE"), T::Text, S("urn:CEPService")},
         {S("SMTP"), S("HOST"), T::Text, QString()},
         {S("SMTP"), S("PORTA"), T::Text, S("587")}, // read with ReadSettingInt
         {S("SMTP"), S("USUARIO"), T::Text, QString()},

@@ -5,7 +5,7 @@
 
 class Database;
 
-// The postal-code (CEP) lookup of Part 5.6 as data: a web service first, then
+// The postal-code (CEP) lookup as data: a web service first, then
 // the program's own database. No widgets: the screen shows "Procurando..."
 // around the web step, shows the messages it is given and fills its fields.
 //
@@ -104,7 +104,7 @@ RespostaWeb buscarNaWeb(const QString &cep, const Configuracao &config = Configu
 // and mensagens.
 Resultado buscarNaBase(Database &db, const QString &cep, bool pessoaFisicaPrimeiro);
 
-// Both steps as the spec runs them: the web first when available; the
+// Both steps in their order: the web first when available; the
 // database when the web step was skipped or gave no address.
 Resultado ConsultarCEP(Database &db, const QString &cep, bool pessoaFisicaPrimeiro,
                        const Configuracao &config = Configuracao::lida());
@@ -122,7 +122,7 @@ QString paraWin1252(const QString &text);
 // the particles upper-cased the Windows-1252 way ("SÃO PAULO" -> "São Paulo").
 QString capitalizar(const QString &text);
 
-// Step 4 of the spec on a SOAP return text "street, district, city, state";
+// The parsing of a SOAP return text "street, district, city, state";
 // a field whose comma is missing comes out empty.
 Endereco lerRespostaComVirgulas(const QString &text);
 

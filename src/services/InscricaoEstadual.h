@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The state tax number (inscrição estadual, IE) check of Part 5.6. The rules
+// The state tax number (inscrição estadual, IE) check. The rules
 // live in a library outside the program, "DllInscE32.so" in the program
 // folder (built from src/ie/), which exports
 //   int ConsisteInscricaoEstadual(const char *insc, const char *uf)

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The document checks and the state tax number (IE) display formats of the
-// entry screens (Part 5.6). Pure functions: no database, no settings, no
+// entry screens. Pure functions: no database, no settings, no
 // messages. Numbers travel as texts without separators.
 
 // The ASCII digits of a text, in order ("111.444.777-35" -> "11144477735").

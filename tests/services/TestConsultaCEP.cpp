@@ -358,7 +358,7 @@ private slots:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QStringList>("fields");
-        QTest::newRow("the spec's example") << u("rua x, centro, são paulo, sp")
+        QTest::newRow("street, district, city and state") << u("rua x, centro, são paulo, sp")
                                             << QStringList{u("Rua X"), u("Centro"), u("São Paulo"), u("SP")};
         QTest::newRow("capitals") << u("AVENIDA DA ÁGUA BRANCA, ÁGUA BRANCA, SÃO PAULO, SP")
                                   << QStringList{u("Avenida da Água Branca"), u("Água Branca"),
@@ -437,7 +437,7 @@ private slots:
         const Configuracao d = Configuracao::lida();
         QCOMPARE(d.modo, Modo::Json);
         QCOMPARE(d.endereco, QStringLiteral("https://viacep.com.br/ws"));
-        QCOMPARE(d.servicoNamespace, QStringLiteral("urn:http://www.byjg.com.br"));
+        QCOMPARE(d.servicoNamespace, QStringLiteral("urn:CEPService"));
         QCOMPARE(d.limiteConexaoMs, 3000);
         QCOMPARE(d.limiteTotalMs, 5000);
 
