@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// A group into which individuals and companies are sorted (table GRUPO).
+// Deleting a group deletes its persons with it (the database does that).
+class TGrupo {
+public:
+    TGrupo();
+    explicit TGrupo(Database &db);
+
+    qint32 Codigo = 0; // COD_GRUPO, 0 until set
+    QString Nome;      // NOME_GRUPO
+
+    // Each returns whether the statement ran. Inserir shows "Erro" on a
+    // failure; Alterar and Excluir fail silently (callers reload their lists).
+    // Inserir sets Codigo to the code the database gave the new group.
+    bool Inserir();
+    bool Alterar();
+    bool Excluir();
+
+    // "0007 :: Amigos": the code as four digits (more when it has more), " :: " and the name.
+    QString Rotulo() const;
+
+private:
+    Database &db() const;
+    Database *m_db;
+};
