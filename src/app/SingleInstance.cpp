@@ -48,11 +48,16 @@ bool SingleInstance::listen()
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *s = m_server->nextPendingConnection()) {
-            connect(s, &QLocalSocket::readyRead, this, [this, s] {
+            // the later copy writes and leaves at once: its message may be
+            // waiting before any signal is connected
+            auto take = [this, s] {
                 if (s->readAll().contains("MOSTRAR"))
                     emit activationRequested();
-            });
+            };
+            connect(s, &QLocalSocket::readyRead, this, take);
             connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+            if (s->bytesAvailable() > 0 || s->waitForReadyRead(200))
+                take();
         }
     });
     return true;

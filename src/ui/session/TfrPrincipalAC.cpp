@@ -397,6 +397,7 @@ void TfrPrincipalAC::FormShow()
     carregarDiario();
     PageControl1->setCurrentIndex(0);
     setWindowState(windowState() | Qt::WindowMaximized);
+    edtTexto->setFocus();
 }
 
 bool TfrPrincipalAC::diarioPendente() const
