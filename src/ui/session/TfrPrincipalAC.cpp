@@ -27,7 +27,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-std::function<void()> TfrPrincipalAC::Terminar = [] { QApplication::quit(); };
+// exit() and not quit(): quit() first asks every window to close, and this
+// window refuses (it hides beside the clock), so the program would never end
+std::function<void()> TfrPrincipalAC::Terminar = [] { QApplication::exit(0); };
 
 namespace {
 
