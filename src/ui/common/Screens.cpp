@@ -2,6 +2,7 @@
 
 #include "model/TUsuario.h"
 #include "ui/maintenance/TfrBackUP.h"
+#include "ui/registration/TfrGrupos.h"
 #include "ui/session/TfrAlteraSenha.h"
 #include "ui/session/TfrNovoUsuario.h"
 #include "ui/session/TfrPesquisaAnotacao.h"
@@ -27,6 +28,10 @@ void InstallScreens()
         if (!TUsuario::atual())
             return 0;
         TfrAlteraSenha dlg(*TUsuario::atual(), owner);
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrGrupos"), [](QWidget *owner, const QVariantMap &) {
+        TfrGrupos dlg(owner);
         return dlg.exec();
     });
     Navigator::install(std::move(nav));
