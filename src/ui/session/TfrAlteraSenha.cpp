@@ -225,11 +225,8 @@ bool TfrAlteraSenha::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (field && key == Qt::Key_F10) {
-            if (QFile::exists(field->text())) {
-                QString error;
-                if (!Seams::sound().play(field->text(), &error))
-                    Seams::messages().show(error, MessageService::Kind::Warning);
-            }
+            if (QFile::exists(field->text()))
+                m_player.Tocar(field->text(), nullptr);
             return true;
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/TPlayer.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -34,4 +36,5 @@ private:
     QTabWidget *PageControl1;
     QComboBox *edtTempoOcioso;
     QPushButton *btnOk, *btnSair;
+    TPlayer m_player;
 };
