@@ -358,8 +358,9 @@ private slots:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QStringList>("fields");
-        QTest::newRow("street, district, city and state") << u("rua x, centro, são paulo, sp")
-                                            << QStringList{u("Rua X"), u("Centro"), u("São Paulo"), u("SP")};
+        QTest::newRow("street, district, city and state")
+            << u("rua x, centro, são paulo, sp")
+            << QStringList{u("Rua X"), u("Centro"), u("São Paulo"), u("SP")};
         QTest::newRow("capitals") << u("AVENIDA DA ÁGUA BRANCA, ÁGUA BRANCA, SÃO PAULO, SP")
                                   << QStringList{u("Avenida da Água Branca"), u("Água Branca"),
                                                  u("São Paulo"), u("SP")};
