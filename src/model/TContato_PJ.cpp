@@ -1,0 +1,142 @@
+#include "model/TContato_PJ.h"
+
+#include "data/DbOperation.h"
+#include "data/Query.h"
+#include "data/TDM.h"
+#include "model/TPessoa.h"
+#include "services/Seams.h"
+
+namespace {
+
+QString col(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+
+const QString kQuebra = QStringLiteral("\r\n");
+
+// the identifier comes back from the insert itself
+const QString kInserir =
+    QStringLiteral("INSERT INTO CONTATO_PJ (IDENTIFICADOR_PJ, NOME, EMAIL, FUNCAO, OBS, FONE, RAMAL, CELULAR,"
+                   " DATA) VALUES (:IDENTIFICADOR_PJ, :NOME, :EMAIL, :FUNCAO, :OBS, :FONE, :RAMAL, :CELULAR,"
+                   " :DATA)"
+                   " RETURNING IDENTIFICADOR");
+
+const QString kAlterar =
+    QStringLiteral("UPDATE CONTATO_PJ SET IDENTIFICADOR_PJ = :IDENTIFICADOR_PJ, NOME = :NOME, EMAIL = :EMAIL,"
+                   " FUNCAO = :FUNCAO, DATA = :DATA,  OBS = :OBS, FONE = :FONE, RAMAL = :RAMAL, CELULAR ="
+                   " :CELULAR WHERE IDENTIFICADOR = :IDENTIFICADOR ");
+
+const QString kExcluir = QStringLiteral("DELETE FROM CONTATO_PJ WHERE IDENTIFICADOR = :IDENTIFICADOR ");
+
+const QString kExcluirDaEmpresa =
+    QStringLiteral("DELETE FROM CONTATO_PJ WHERE IDENTIFICADOR_PJ = :IDENTIFICADOR_PJ ");
+
+const QString kNaoEncontrado = QStringLiteral("Registro não encontrado! Os dados não foram alterados.");
+
+// Every contact operation shows the statement, a line break and the reason.
+Resultado falhou(const QString &sql, const QString &motivo)
+{
+    Seams::messages().show(sql + kQuebra + motivo, MessageService::Kind::Error);
+    return Resultado::Falhou;
+}
+
+} // namespace
+
+TContato_PJ::TContato_PJ() : m_db(nullptr)
+{
+}
+
+TContato_PJ::TContato_PJ(Database &db) : m_db(&db)
+{
+}
+
+Database &TContato_PJ::db() const
+{
+    return m_db ? *m_db : BancoDados();
+}
+
+QString TContato_PJ::TextoRecusado() const
+{
+    return TPessoa::TextoRecusado({
+        {"Nome", &Nome, 100},
+        {"E-mail", &Email, 100},
+        {"Função", &Funcao, 100},
+        {"Fone", &Fone, 15},
+        {"Celular", &Celular, 15},
+        {"Observações", &Obs, 200},
+    });
+}
+
+void TContato_PJ::Vincular(Query &q) const
+{
+    q.setInt(col("IDENTIFICADOR_PJ"), IdentificadorPJ);
+    q.setText(col("NOME"), Nome);
+    q.setText(col("EMAIL"), Email);
+    q.setText(col("FUNCAO"), Funcao);
+    q.setText(col("OBS"), Obs);
+    q.setText(col("FONE"), Fone);
+    q.setInt(col("RAMAL"), Ramal);
+    q.setText(col("CELULAR"), Celular);
+    // always a date: no birth date is day 0, 30/12/1899, and reads back as 0
+    q.setDate(col("DATA"), Data);
+}
+
+Resultado TContato_PJ::Inserir()
+{
+    const QString recusa = TextoRecusado();
+    if (!recusa.isEmpty())
+        return falhou(kInserir, recusa);
+    qint32 novo = 0;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kInserir);
+        Vincular(q);
+        q.execute();
+        if (q.next())
+            novo = q.field(col("IDENTIFICADOR")).asInt();
+    });
+    if (!r)
+        return falhou(kInserir, r.error);
+    Identificador = novo;
+    return Resultado::Gravado;
+}
+
+Resultado TContato_PJ::Alterar()
+{
+    const QString recusa = TextoRecusado();
+    if (!recusa.isEmpty())
+        return falhou(kAlterar, recusa);
+    int linhas = 0;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kAlterar);
+        Vincular(q);
+        q.setInt(col("IDENTIFICADOR"), Identificador);
+        q.execute();
+        linhas = q.rowsAffected();
+    });
+    if (!r)
+        return falhou(kAlterar, r.error);
+    if (linhas == 0)
+        return falhou(kAlterar, kNaoEncontrado);
+    return Resultado::Gravado;
+}
+
+Resultado TContato_PJ::Excluir()
+{
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kExcluir);
+        q.setInt(col("IDENTIFICADOR"), Identificador);
+        q.execute();
+    });
+    return r ? Resultado::Gravado : falhou(kExcluir, r.error);
+}
+
+Resultado TContato_PJ::ExcluirDaEmpresa(qint32 identificadorPJ)
+{
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kExcluirDaEmpresa);
+        q.setInt(col("IDENTIFICADOR_PJ"), identificadorPJ);
+        q.execute();
+    });
+    return r ? Resultado::Gravado : falhou(kExcluirDaEmpresa, r.error);
+}

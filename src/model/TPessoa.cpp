@@ -1,0 +1,232 @@
+#include "model/TPessoa.h"
+
+#include "data/DbOperation.h"
+#include "data/Query.h"
+#include "data/TDM.h"
+#include "model/TUsuario.h"
+#include "services/Seams.h"
+#include "util/Win1252.h"
+
+namespace {
+
+QString col(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+
+const QString kQuebra = QStringLiteral("\r\n");
+
+// The name travels as a parameter: SOUNDEX takes VARCHAR(1000) in WIN1252,
+// so a quote or any other character reaches it as typed.
+const QString kSemelhantesPF =
+    QStringLiteral("SELECT * FROM PESSOAFISICA WHERE F_NOME = SOUNDEX(:NOME) ORDER BY NOME");
+const QString kSemelhantesPJ =
+    QStringLiteral("SELECT * FROM PESSOAJURIDICA WHERE F_NOME = SOUNDEX(:NOME) ORDER BY NOME");
+
+} // namespace
+
+TPessoa::TPessoa(Tabela tabela, Database *db) : Grupo(db ? TGrupo(*db) : TGrupo()), m_tabela(tabela), m_db(db)
+{
+}
+
+Database &TPessoa::db() const
+{
+    return m_db ? *m_db : BancoDados();
+}
+
+QStringList TPessoa::NomesSemelhantes(bool *ok)
+{
+    const QString sql = m_tabela == Tabela::PessoaFisica ? kSemelhantesPF : kSemelhantesPJ;
+    QStringList nomes;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, sql);
+        q.setText(col("NOME"), Win1252::toUpper(Nome));
+        q.open();
+        while (q.next())
+            nomes << q.field(col("NOME")).asString();
+    });
+    if (!r)
+        Seams::messages().show(Nome + kQuebra + sql + kQuebra + r.error, MessageService::Kind::Error);
+    if (ok)
+        *ok = r.ok;
+    return nomes;
+}
+
+std::optional<Resultado> TPessoa::AvisoNomeDuplicado(const QString &cabecalhoUmNome,
+                                                     const QString &cabecalhoVariosNomes)
+{
+    bool ok = true;
+    const QStringList nomes = NomesSemelhantes(&ok);
+    // without the lookup the warning cannot be given; the write would not
+    // get further anyway, and the user has already been told why
+    if (!ok)
+        return Resultado::Falhou;
+    if (nomes.isEmpty())
+        return std::nullopt;
+    QString texto = nomes.size() == 1 ? cabecalhoUmNome : cabecalhoVariosNomes;
+    for (const QString &nome : nomes)
+        texto += nome + kQuebra;
+    texto += kQuebra + QStringLiteral("Deseja continuar com o cadastro?");
+    if (Seams::messages().confirm(texto))
+        return std::nullopt;
+    return Resultado::Recusado;
+}
+
+Resultado TPessoa::TornarPublicas(const QString &login)
+{
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        for (const QString &sql :
+             {QStringLiteral("UPDATE PESSOAJURIDICA SET PUBLICA = :PUBLICA WHERE LOGIN = :LOGIN "),
+              QStringLiteral("UPDATE PESSOAFISICA SET PUBLICA = :PUBLICA WHERE LOGIN = :LOGIN ")}) {
+            Query q(t, sql);
+            q.setInt(col("PUBLICA"), 1);
+            q.setText(col("LOGIN"), login);
+            q.execute();
+        }
+    });
+    return r ? Resultado::Gravado : Resultado::Falhou;
+}
+
+QString TPessoa::TextoRecusado(const QList<CampoTexto> &campos)
+{
+    for (const CampoTexto &c : campos) {
+        const QString rotulo =
+            QStringLiteral("Campo \"") + QString::fromUtf8(c.rotulo) + QStringLiteral("\": ");
+        QString ruins;
+        if (!Win1252::canEncode(*c.valor, &ruins))
+            return rotulo + Win1252::unencodableMessage(ruins);
+        // every character Windows-1252 holds is one byte and one UTF-16 unit
+        if (c.maximo > 0 && c.valor->size() > c.maximo)
+            return rotulo +
+                   QStringLiteral("o texto tem %1 caracteres e cabem no máximo %2.")
+                       .arg(c.valor->size())
+                       .arg(c.maximo) +
+                   kQuebra + QStringLiteral("Encurte-o e tente novamente.");
+    }
+    return {};
+}
+
+void TPessoa::CompletarLogin()
+{
+    if (Login.isEmpty() && TUsuario::atual())
+        Login = TUsuario::atual()->Login;
+}
+
+QList<TPessoa::CampoTexto> TPessoa::CamposTextoPessoa() const
+{
+    return {
+        {"Nome", &Nome, 100},
+        {"Observações", &Obs, 0},
+        {"Login", &Login, 10},
+        {"Banco", &NomeBanco, 30},
+        {"Agência", &Agencia, 6},
+        {"Conta", &NroConta, 15},
+        {"Titular da conta", &TitularConta, 60},
+        {"Banco 2", &NomeBanco02, 30},
+        {"Agência 2", &Agencia02, 6},
+        {"Conta 2", &NroConta02, 15},
+        {"Titular da conta 2", &TitularConta02, 60},
+        {"Banco 3", &NomeBanco03, 30},
+        {"Agência 3", &Agencia03, 6},
+        {"Conta 3", &NroConta03, 15},
+        {"Titular da conta 3", &TitularConta03, 60},
+        {"Rua", &Endereco.Rua, 100},
+        {"Bairro", &Endereco.Bairro, 100},
+        {"Cidade", &Endereco.Cidade, 100},
+        {"Estado", &Endereco.Estado, 2},
+        {"Complemento", &Endereco.Complemento, 100},
+        {"VoIP", &Voip, 30},
+    };
+}
+
+void TPessoa::VincularTexto(Query &q, const QStringList &nomes, const char *nome, const QString &valor)
+{
+    const QString n = col(nome);
+    if (nomes.contains(n))
+        q.setText(n, valor);
+}
+
+void TPessoa::VincularInteiro(Query &q, const QStringList &nomes, const char *nome, qint32 valor)
+{
+    const QString n = col(nome);
+    if (nomes.contains(n))
+        q.setInt(n, valor);
+}
+
+void TPessoa::VincularData(Query &q, const QStringList &nomes, const char *nome, double valor)
+{
+    const QString n = col(nome);
+    if (!nomes.contains(n))
+        return;
+    if (valor == 0)
+        q.setNull(n);
+    else
+        q.setDate(n, valor);
+}
+
+void TPessoa::VincularPessoa(Query &q, const QStringList &nomes) const
+{
+    VincularInteiro(q, nomes, "COD_GRUPO", Grupo.Codigo);
+    VincularTexto(q, nomes, "NOME", Nome);
+    if (nomes.contains(col("OBS")))
+        q.setTextBlob(col("OBS"), Obs);
+    VincularTexto(q, nomes, "LOGIN", Login);
+    VincularInteiro(q, nomes, "PUBLICA", Publica);
+    VincularTexto(q, nomes, "NOME_BANCO", NomeBanco);
+    VincularTexto(q, nomes, "AGENCIA", Agencia);
+    VincularTexto(q, nomes, "NRO_CONTA", NroConta);
+    VincularTexto(q, nomes, "TITULAR_CONTA", TitularConta);
+    VincularTexto(q, nomes, "NOME_BANCO02", NomeBanco02);
+    VincularTexto(q, nomes, "AGENCIA02", Agencia02);
+    VincularTexto(q, nomes, "NRO_CONTA02", NroConta02);
+    VincularTexto(q, nomes, "TITULAR_CONTA02", TitularConta02);
+    VincularTexto(q, nomes, "NOME_BANCO03", NomeBanco03);
+    VincularTexto(q, nomes, "AGENCIA03", Agencia03);
+    VincularTexto(q, nomes, "NRO_CONTA03", NroConta03);
+    VincularTexto(q, nomes, "TITULAR_CONTA03", TitularConta03);
+    VincularTexto(q, nomes, "RUA", Endereco.Rua);
+    VincularInteiro(q, nomes, "NUMERO", Endereco.Numero);
+    VincularTexto(q, nomes, "BAIRRO", Endereco.Bairro);
+    VincularTexto(q, nomes, "CIDADE", Endereco.Cidade);
+    VincularTexto(q, nomes, "ESTADO", Endereco.Estado);
+    VincularInteiro(q, nomes, "CEP", Endereco.CEP);
+    VincularInteiro(q, nomes, "CP", Endereco.CP);
+    VincularTexto(q, nomes, "COMPLEMENTO", Endereco.Complemento);
+    VincularInteiro(q, nomes, "ENVIAR", Endereco.Enviar);
+    VincularInteiro(q, nomes, "GUIA", Guia);
+    VincularTexto(q, nomes, "VOIP", Voip);
+}
+
+void TPessoa::LerPessoa(const Query &q)
+{
+    auto texto = [&](const char *nome) { return q.field(col(nome)).asString(); };
+    auto inteiro = [&](const char *nome) { return q.field(col(nome)).asInt(); };
+    Grupo.Codigo = inteiro("COD_GRUPO");
+    Nome = texto("NOME");
+    Obs = texto("OBS");
+    Login = texto("LOGIN");
+    Publica = inteiro("PUBLICA");
+    NomeBanco = texto("NOME_BANCO");
+    Agencia = texto("AGENCIA");
+    NroConta = texto("NRO_CONTA");
+    TitularConta = texto("TITULAR_CONTA");
+    NomeBanco02 = texto("NOME_BANCO02");
+    Agencia02 = texto("AGENCIA02");
+    NroConta02 = texto("NRO_CONTA02");
+    TitularConta02 = texto("TITULAR_CONTA02");
+    NomeBanco03 = texto("NOME_BANCO03");
+    Agencia03 = texto("AGENCIA03");
+    NroConta03 = texto("NRO_CONTA03");
+    TitularConta03 = texto("TITULAR_CONTA03");
+    Endereco.Rua = texto("RUA");
+    Endereco.Numero = inteiro("NUMERO");
+    Endereco.Bairro = texto("BAIRRO");
+    Endereco.Cidade = texto("CIDADE");
+    Endereco.Estado = texto("ESTADO");
+    Endereco.CEP = inteiro("CEP");
+    Endereco.CP = inteiro("CP");
+    Endereco.Complemento = texto("COMPLEMENTO");
+    Endereco.Enviar = inteiro("ENVIAR");
+    Guia = quint8(inteiro("GUIA"));
+    Voip = texto("VOIP");
+}

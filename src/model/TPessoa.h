@@ -1,0 +1,103 @@
+#pragma once
+
+#include "model/Resultado.h"
+#include "model/TEndereco.h"
+#include "model/TGrupo.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Database;
+class Query;
+
+// What individuals (TPessoaFisica) and companies (TPessoaJuridica) share: the
+// common columns, the owned address and group, the similar-names lookup
+// behind the duplicate-name warning, and making a login's persons public.
+class TPessoa {
+public:
+    virtual ~TPessoa() = default;
+
+    QString Nome;           // NOME
+    QString Obs;            // OBS
+    QString Login;          // LOGIN, the owner; empty: the current user's on writing
+    qint32 Publica = 0;     // PUBLICA, 1: visible to every user
+    QString NomeBanco;      // NOME_BANCO
+    QString Agencia;        // AGENCIA
+    QString NroConta;       // NRO_CONTA
+    QString TitularConta;   // TITULAR_CONTA
+    QString NomeBanco02;    // NOME_BANCO02
+    QString Agencia02;      // AGENCIA02
+    QString NroConta02;     // NRO_CONTA02
+    QString TitularConta02; // TITULAR_CONTA02
+    QString NomeBanco03;    // NOME_BANCO03
+    QString Agencia03;      // AGENCIA03
+    QString NroConta03;     // NRO_CONTA03
+    QString TitularConta03; // TITULAR_CONTA03
+    TEndereco Endereco;     // the address columns
+    TGrupo Grupo;           // COD_GRUPO (and NOME_GRUPO where a load joins GRUPO)
+    quint8 Guia = 0;        // GUIA, 1: listed in the emergency tab
+    QString Voip;           // VOIP
+    // The name the row had when the entry screen showed it: a change whose
+    // name equals it (exactly) skips the duplicate-name warning. Set again
+    // after every successful insert or change.
+    QString NomeAntigo;
+
+    // NOME of every row of this kind's table whose sound code equals that of
+    // the name, in name order. A database error is shown (name, statement,
+    // error) and the rows read so far are returned; *ok tells which happened.
+    QStringList NomesSemelhantes(bool *ok = nullptr);
+
+    // PUBLICA = 1 on every company and individual whose LOGIN is exactly
+    // `login` (letter case counts), both in one transaction. Errors are
+    // rolled back without a message.
+    Resultado TornarPublicas(const QString &login);
+
+    // A text field, its label for the user and the most its column holds
+    // (0: no limit, a text blob).
+    struct CampoTexto {
+        const char *rotulo;
+        const QString *valor;
+        int maximo;
+    };
+    // Why these texts cannot be written (a character Windows-1252 lacks, or
+    // more characters than the column holds), or empty when they can.
+    static QString TextoRecusado(const QList<CampoTexto> &campos);
+
+protected:
+    enum class Tabela { PessoaFisica, PessoaJuridica };
+    // db null: the process-wide connection.
+    TPessoa(Tabela tabela, Database *db);
+    TPessoa(const TPessoa &) = default;
+    TPessoa &operator=(const TPessoa &) = default;
+
+    Database &db() const;
+
+    // The duplicate-name warning: nothing when the write may go on, otherwise
+    // the outcome to return (Recusado on No, Falhou when the lookup failed).
+    std::optional<Resultado> AvisoNomeDuplicado(const QString &cabecalhoUmNome,
+                                                const QString &cabecalhoVariosNomes);
+
+    // An empty owner login becomes the current user's.
+    void CompletarLogin();
+
+    // The common texts with their limits (db/schema.sql).
+    QList<CampoTexto> CamposTextoPessoa() const;
+
+    // The common fields bound to the parameters the statement names (the
+    // insert, change and search of one kind share one binding) and read back.
+    void VincularPessoa(Query &q, const QStringList &nomes) const;
+    void LerPessoa(const Query &q);
+
+    // Binding by name, skipping a name the statement does not have.
+    static void VincularTexto(Query &q, const QStringList &nomes, const char *nome, const QString &valor);
+    static void VincularInteiro(Query &q, const QStringList &nomes, const char *nome, qint32 valor);
+    // A date without its time; 0 (no date) goes as NULL.
+    static void VincularData(Query &q, const QStringList &nomes, const char *nome, double valor);
+
+private:
+    Tabela m_tabela;
+    Database *m_db;
+};

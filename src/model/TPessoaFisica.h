@@ -1,0 +1,71 @@
+#pragma once
+
+#include "model/TPessoa.h"
+
+class Database;
+class Query;
+
+// An individual (table PESSOAFISICA). Dates are day numbers from 30/12/1899,
+// 0 = no date; a date that is 0 is stored as NULL and NULL reads back as 0.
+class TPessoaFisica : public TPessoa {
+public:
+    TPessoaFisica();
+    explicit TPessoaFisica(Database &db);
+
+    qint32 Identificador = 0;       // IDENTIFICADOR, 0 for a new individual
+    QString Tratamento;             // TRATAMENTO, form of address
+    QString Apelido;                // APELIDO
+    QString Email;                  // EMAIL
+    QString FoneResidencial;        // FONE_RESIDENCIAL
+    QString FoneComercial;          // FONE_COMERCIAL
+    QString FoneCelular;            // FONE_CELULAR
+    QString Profissao;              // PROFISSAO
+    QString LocalTrabalho;          // LOCAL_TRABALHO
+    double DataNascimento = 0;      // DATA_NASCIMENTO
+    quint8 Sexo = 0;                // SEXO
+    quint8 EstadoCivil = 0;         // ESTADO_CIVIL
+    quint8 InformarAniversario = 0; // INFORMAR_ANIVERSARIO, 1: remind of the birthday
+    QString CPF;                    // CPF, digits only
+    QString MSN;                    // MSN, the second e-mail
+    QString Titulo;                 // TITULO, voter registration
+    qint32 Zona = 0;                // ZONA, voting zone
+    qint32 Seccao = 0;              // SECCAO, voting section
+    QString CartaoVisa;             // CARTAO_VISA
+    QString CartaoMaster;           // CARTAO_MASTER
+    qint32 CodVisa = 0;             // COD_VISA, security code
+    qint32 CodMaster = 0;           // COD_MASTER, security code
+    qint32 TipoCliente = 0;         // TIPO_CLIENTE
+    QString RG;                     // RG, identity card
+    double ClienteDesde = 0;        // CLIENTE_DESDE
+    quint8 SemDataNascimento = 0;   // no column: 1 stores no birth date whatever DataNascimento holds
+    QString Vendedora;              // VENDEDORA, seller
+    QString Matricula;              // P_MATRICULA, employee number
+    double DataEntrada = 0;         // P_DATA_ENTRADA, employment start
+    double DataDispensa = 0;        // P_DATA_DISPENSA, employment end
+
+    // Writes a new row after the duplicate-name warning and takes the
+    // identifier the database gave it. Recusado: the user declined the
+    // warning. Falhou: a text cannot be stored or the database refused;
+    // the name, the statement and the reason have been shown.
+    [[nodiscard]] Resultado Inserir();
+    // Rewrites the row of Identificador; the warning runs only when Nome
+    // differs from NomeAntigo. Falhou (with the reason and the statement
+    // shown) also when no row has this identifier any more.
+    [[nodiscard]] Resultado Alterar();
+    // Deletes the row of Identificador; errors are rolled back without a message.
+    Resultado Excluir();
+    // Fills the record (group name included) from the row of Identificador.
+    // False, with the record as it was, when there is no such row (or its
+    // group is missing) and on an error, which is not shown. NomeAntigo and
+    // SemDataNascimento are left alone.
+    bool Carregar();
+    // Finds the first row equal to the record (dates of 0 are not compared)
+    // and takes its identifier and columns; false, with the record as it
+    // was, when none matches. An error is shown.
+    bool LocalizarIdentificador();
+
+private:
+    QList<CampoTexto> CamposTexto() const;
+    void Vincular(Query &q, double dataNascimento) const;
+    void Ler(const Query &q);
+};

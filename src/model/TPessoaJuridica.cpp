@@ -1,0 +1,235 @@
+#include "model/TPessoaJuridica.h"
+
+#include "data/DbOperation.h"
+#include "data/Query.h"
+#include "services/Seams.h"
+
+namespace {
+
+QString col(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+
+const QString kUmNomeInserindo = QStringLiteral("Já temos uma pessoa jurídica cadastrada com este nome:\r\n");
+// the change's header has always been written without the accent
+const QString kUmNomeAlterando = QStringLiteral("Já temos uma pessoa juridica cadastrada com este nome:\r\n");
+const QString kVariosNomes =
+    QStringLiteral("Já temos as seguintes pessoas jurídicas cadastradas com este nome:\r\n");
+
+// FONE0800 and FONE0300 are the parameters of FONE_0800 and FONE_0300.
+// The identifier comes back from the insert itself: a search for an equal
+// row could pick another, identical one.
+const QString kInserir =
+    QStringLiteral("INSERT INTO PESSOAJURIDICA (COD_GRUPO, NOME, OBS, CNPJ, IE, FONE, FONE_FAX, FONE_CEL,"
+                   " FONE_0800, FONE_0300, EMAIL, HOME_PAGE, RUA, NUMERO, BAIRRO, CIDADE, ESTADO, CEP, CP,"
+                   " COMPLEMENTO, ENVIAR, PUBLICA, LOGIN, GUIA, VOIP, NOME_BANCO, AGENCIA, NRO_CONTA,"
+                   " TITULAR_CONTA, NOME_BANCO02, AGENCIA02, NRO_CONTA02, TITULAR_CONTA02, NOME_BANCO03,"
+                   " AGENCIA03, NRO_CONTA03, TITULAR_CONTA03) VALUES (:COD_GRUPO, :NOME, :OBS, :CNPJ, :IE,"
+                   " :FONE, :FONE_FAX, :FONE_CEL, :FONE0800, :FONE0300, :EMAIL, :HOME_PAGE, :RUA, :NUMERO,"
+                   " :BAIRRO, :CIDADE, :ESTADO, :CEP, :CP, :COMPLEMENTO, :ENVIAR, :PUBLICA, :LOGIN, :GUIA,"
+                   " :VOIP, :NOME_BANCO, :AGENCIA, :NRO_CONTA, :TITULAR_CONTA, :NOME_BANCO02, :AGENCIA02,"
+                   " :NRO_CONTA02, :TITULAR_CONTA02, :NOME_BANCO03, :AGENCIA03, :NRO_CONTA03,"
+                   " :TITULAR_CONTA03)"
+                   " RETURNING IDENTIFICADOR");
+
+const QString kAlterar = QStringLiteral(
+    "UPDATE PESSOAJURIDICA SET  COD_GRUPO = :COD_GRUPO, NOME = :NOME, OBS = :OBS, CNPJ = :CNPJ,"
+    " IE = :IE, FONE = :FONE, FONE_FAX = :FONE_FAX, FONE_CEL = :FONE_CEL, FONE_0800 ="
+    " :FONE0800, FONE_0300 = :FONE0300, EMAIL = :EMAIL, HOME_PAGE = :HOME_PAGE, RUA = :RUA,"
+    " NUMERO = :NUMERO, BAIRRO = :BAIRRO, CIDADE = :CIDADE, ESTADO = :ESTADO, CEP = :CEP, CP ="
+    " :CP, COMPLEMENTO = :COMPLEMENTO, ENVIAR = :ENVIAR, PUBLICA = :PUBLICA, LOGIN = :LOGIN,"
+    " GUIA = :GUIA, VOIP = :VOIP, NOME_BANCO = :NOME_BANCO, AGENCIA = :AGENCIA, NRO_CONTA ="
+    " :NRO_CONTA, TITULAR_CONTA = :TITULAR_CONTA, NOME_BANCO02 = :NOME_BANCO02, AGENCIA02 ="
+    " :AGENCIA02, NRO_CONTA02 = :NRO_CONTA02, TITULAR_CONTA02 = :TITULAR_CONTA02, NOME_BANCO03"
+    " = :NOME_BANCO03, AGENCIA03 = :AGENCIA03, NRO_CONTA03 = :NRO_CONTA03, TITULAR_CONTA03 ="
+    " :TITULAR_CONTA03 WHERE IDENTIFICADOR = :IDENTIFICADOR ");
+
+const QString kExcluir = QStringLiteral("DELETE FROM PESSOAJURIDICA  WHERE IDENTIFICADOR = :IDENTIFICADOR ");
+
+const QString kCarregar =
+    QStringLiteral("SELECT * FROM PESSOAJURIDICA WHERE IDENTIFICADOR = :IDENTIFICADOR ");
+
+const QString kLocalizar =
+    QStringLiteral("SELECT * FROM PESSOAJURIDICA WHERE COD_GRUPO = :COD_GRUPO AND NOME = :NOME AND OBS = :OBS"
+                   " AND CNPJ = :CNPJ AND IE = :IE AND FONE = :FONE AND FONE_FAX = :FONE_FAX AND FONE_CEL ="
+                   " :FONE_CEL AND FONE_0800 = :FONE0800 AND FONE_0300 = :FONE0300 AND EMAIL = :EMAIL AND"
+                   " HOME_PAGE = :HOME_PAGE AND RUA = :RUA AND NUMERO = :NUMERO AND BAIRRO = :BAIRRO AND"
+                   " CIDADE = :CIDADE AND ESTADO = :ESTADO AND CEP = :CEP AND CP = :CP AND COMPLEMENTO ="
+                   " :COMPLEMENTO AND ENVIAR = :ENVIAR AND PUBLICA = :PUBLICA AND LOGIN = :LOGIN AND GUIA ="
+                   " :GUIA");
+
+const QString kNaoEncontrado = QStringLiteral("Registro não encontrado! Os dados não foram alterados.");
+
+void mostrarErro(const QString &texto)
+{
+    Seams::messages().show(texto, MessageService::Kind::Error);
+}
+
+} // namespace
+
+TPessoaJuridica::TPessoaJuridica() : TPessoa(Tabela::PessoaJuridica, nullptr)
+{
+}
+
+TPessoaJuridica::TPessoaJuridica(Database &db) : TPessoa(Tabela::PessoaJuridica, &db)
+{
+}
+
+QList<TPessoa::CampoTexto> TPessoaJuridica::CamposTexto() const
+{
+    QList<CampoTexto> campos = CamposTextoPessoa();
+    campos += {
+        {"CNPJ", &CNPJ, 30},          {"Inscrição estadual", &IE, 30}, {"Fone", &Fone, 15},
+        {"Fax", &FoneFax, 15},        {"Celular", &FoneCel, 15},       {"Fone 0800", &Fone0800, 15},
+        {"Fone 0300", &Fone0300, 15}, {"E-mail", &Email, 100},         {"Home page", &HomePage, 100},
+    };
+    return campos;
+}
+
+void TPessoaJuridica::Vincular(Query &q) const
+{
+    const QStringList nomes = q.parameterNames();
+    VincularPessoa(q, nomes);
+    VincularInteiro(q, nomes, "IDENTIFICADOR", Identificador);
+    VincularTexto(q, nomes, "CNPJ", CNPJ);
+    VincularTexto(q, nomes, "IE", IE);
+    VincularTexto(q, nomes, "FONE", Fone);
+    VincularTexto(q, nomes, "FONE_FAX", FoneFax);
+    VincularTexto(q, nomes, "FONE_CEL", FoneCel);
+    VincularTexto(q, nomes, "FONE0800", Fone0800);
+    VincularTexto(q, nomes, "FONE0300", Fone0300);
+    VincularTexto(q, nomes, "EMAIL", Email);
+    VincularTexto(q, nomes, "HOME_PAGE", HomePage);
+}
+
+void TPessoaJuridica::Ler(const Query &q)
+{
+    auto texto = [&](const char *nome) { return q.field(col(nome)).asString(); };
+    LerPessoa(q);
+    Identificador = q.field(col("IDENTIFICADOR")).asInt();
+    CNPJ = texto("CNPJ");
+    IE = texto("IE");
+    Fone = texto("FONE");
+    FoneFax = texto("FONE_FAX");
+    FoneCel = texto("FONE_CEL");
+    Fone0800 = texto("FONE_0800");
+    Fone0300 = texto("FONE_0300");
+    Email = texto("EMAIL");
+    HomePage = texto("HOME_PAGE");
+}
+
+Resultado TPessoaJuridica::Inserir()
+{
+    CompletarLogin();
+    // a text the row cannot hold is refused before the question, so the
+    // user is never asked about a save that cannot happen
+    const QString recusa = TextoRecusado(CamposTexto());
+    if (!recusa.isEmpty()) {
+        mostrarErro(recusa);
+        return Resultado::Falhou;
+    }
+    if (const auto parar = AvisoNomeDuplicado(kUmNomeInserindo, kVariosNomes))
+        return *parar;
+    qint32 novo = 0;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kInserir);
+        Vincular(q);
+        q.execute();
+        if (q.next())
+            novo = q.field(col("IDENTIFICADOR")).asInt();
+    });
+    if (!r) {
+        mostrarErro(r.error);
+        return Resultado::Falhou;
+    }
+    Identificador = novo;
+    NomeAntigo = Nome;
+    return Resultado::Gravado;
+}
+
+Resultado TPessoaJuridica::Alterar()
+{
+    CompletarLogin();
+    const QString recusa = TextoRecusado(CamposTexto());
+    if (!recusa.isEmpty()) {
+        mostrarErro(recusa);
+        return Resultado::Falhou;
+    }
+    // exact comparison: a change of letter case is a change of name
+    if (Nome != NomeAntigo) {
+        if (const auto parar = AvisoNomeDuplicado(kUmNomeAlterando, kVariosNomes))
+            return *parar;
+    }
+    int linhas = 0;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kAlterar);
+        Vincular(q);
+        q.execute();
+        linhas = q.rowsAffected();
+    });
+    if (!r || linhas == 0) {
+        mostrarErro(r ? kNaoEncontrado : r.error);
+        return Resultado::Falhou;
+    }
+    NomeAntigo = Nome;
+    return Resultado::Gravado;
+}
+
+Resultado TPessoaJuridica::Excluir()
+{
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kExcluir);
+        q.setInt(col("IDENTIFICADOR"), Identificador);
+        q.execute();
+    });
+    return r ? Resultado::Gravado : Resultado::Falhou;
+}
+
+bool TPessoaJuridica::Carregar(qint32 identificador)
+{
+    TPessoaJuridica lida(*this);
+    bool achou = false;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kCarregar);
+        q.setInt(col("IDENTIFICADOR"), identificador);
+        q.open();
+        if (q.next()) {
+            achou = true;
+            lida.Ler(q);
+        }
+    });
+    if (!r) {
+        mostrarErro(r.error);
+        return false;
+    }
+    if (!achou)
+        return false;
+    // the statement does not join GRUPO: a name kept from another group would be wrong
+    if (lida.Grupo.Codigo != Grupo.Codigo)
+        lida.Grupo.Nome.clear();
+    *this = lida;
+    return true;
+}
+
+bool TPessoaJuridica::LocalizarIdentificador()
+{
+    TPessoaJuridica achada(*this);
+    bool achou = false;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kLocalizar);
+        Vincular(q);
+        q.open();
+        if (q.next()) {
+            achou = true;
+            achada.Ler(q);
+        }
+    });
+    if (!r) {
+        mostrarErro(r.error);
+        return false;
+    }
+    if (achou)
+        *this = achada;
+    return achou;
+}
