@@ -1,8 +1,10 @@
 #include "ui/common/Navigator.h"
 
+#include "model/TPessoaFisica.h"
 #include "model/TUsuario.h"
 #include "ui/maintenance/TfrBackUP.h"
 #include "ui/registration/TfrGrupos.h"
+#include "ui/registration/TfrPessoaFisica.h"
 #include "ui/session/TfrAlteraSenha.h"
 #include "ui/session/TfrNovoUsuario.h"
 #include "ui/session/TfrPesquisaAnotacao.h"
@@ -32,6 +34,18 @@ void InstallScreens()
     });
     nav->add(QStringLiteral("TfrGrupos"), [](QWidget *owner, const QVariantMap &) {
         TfrGrupos dlg(owner);
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrPessoaFisica"), [](QWidget *owner, const QVariantMap &args) {
+        TfrPessoaFisica dlg(owner);
+        // {"identificador": id} opens it for change with that individual
+        const int id = args.value(QStringLiteral("identificador")).toInt();
+        if (id > 0) {
+            TPessoaFisica pessoa;
+            pessoa.Identificador = id;
+            if (pessoa.Carregar())
+                dlg.AbrirParaAlterar(pessoa);
+        }
         return dlg.exec();
     });
     Navigator::install(std::move(nav));

@@ -1,0 +1,1138 @@
+#include "ui/registration/TfrPessoaFisica.h"
+
+#include "app/Settings.h"
+#include "data/DbOperation.h"
+#include "data/Query.h"
+#include "data/TDM.h"
+#include "model/TUsuario.h"
+#include "services/ConsultaCEP.h"
+#include "services/Seams.h"
+#include "ui/common/GroupList.h"
+#include "ui/common/GroupListModel.h"
+#include "ui/common/Help.h"
+#include "ui/common/MaskedEdit.h"
+#include "ui/common/Navigator.h"
+#include "util/DateTime.h"
+#include "util/Documentos.h"
+#include "util/TextUtils.h"
+#include "util/Win1252.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const kTag = "tag";
+const QString kQuebra = QStringLiteral("\r\n");
+const QString kMascaraData = QStringLiteral("!99/99/0000;1;_");
+const QString kMascaraFone = QStringLiteral("!\\(99\\)9999-9999;0;_");
+const QString kMascaraCartao = QStringLiteral("0000\\-0000\\-0000\\-0000;0;_");
+const QString kCartaoZerado = QStringLiteral("0000000000000000");
+const QString kCpfZerado = QStringLiteral("00000000000");
+const QString kTituloZerado = QStringLiteral("0000000000000");
+const QString kSemData = QStringLiteral("  /  /    ");
+
+QString tresDigitos(qint32 n)
+{
+    return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
+}
+
+// A number field's integer; 0 when empty or not a number.
+qint32 inteiro(const QString &text)
+{
+    bool ok = false;
+    const qint32 n = text.trimmed().toInt(&ok);
+    return ok ? n : 0;
+}
+
+bool ehInteiro(const QString &text)
+{
+    bool ok = false;
+    text.trimmed().toInt(&ok);
+    return ok;
+}
+
+// 0 when the field holds no valid date.
+TDateTime lerData(const MaskedEdit *edit)
+{
+    TDateTime d = 0;
+    return TryStrToDate(edit->value(), d) ? d : 0;
+}
+
+void mostrarData(MaskedEdit *edit, TDateTime d)
+{
+    if (d == 0 || !edit->setValue(DateToStr(d)))
+        edit->setValue(kSemData);
+}
+
+QLineEdit *somenteDigitos(QLineEdit *edit, int maximo)
+{
+    // the digit-key filter: whatever is not a digit never gets in
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    edit->setMaxLength(maximo);
+    return edit;
+}
+
+// Keeps a field in one letter case as it is typed.
+void forcarCaixa(QLineEdit *edit, bool alta)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, alta](const QString &text) {
+        const QString convertido = alta ? Win1252::toUpper(text) : Win1252::toLower(text);
+        if (convertido == text)
+            return;
+        const int cursor = edit->cursorPosition();
+        edit->setText(convertido);
+        edit->setCursorPosition(cursor);
+    });
+}
+
+} // namespace
+
+TfrPessoaFisica::TfrPessoaFisica(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frPessoaFisica"));
+    setWindowTitle(QStringLiteral("Pessoa Física"));
+    setModal(true);
+    criarControles();
+
+    connect(btnNovo, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
+    connect(btnAlterar, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
+    connect(btnExcluir, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
+    connect(btnGravar, &QToolButton::clicked, this, &TfrPessoaFisica::btnGravarClick);
+    connect(btnCancelar, &QToolButton::clicked, this, &TfrPessoaFisica::btnCancelarClick);
+    connect(btnSair, &QToolButton::clicked, this, &TfrPessoaFisica::btnSairClick);
+    connect(btnNovoGrupo, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoGrupoClick);
+    connect(txtGrupo, &GroupList::grupoSelecionado, this, &TfrPessoaFisica::txtGrupoCloseUp);
+
+    // creation
+    PreencherNomes();
+    m_operacao = Nenhuma;
+    m_identificador = 0;
+    edtZona->setText(QStringLiteral("000"));
+    edtSeccao->setText(QStringLiteral("000"));
+    edtTitulo->setText(kTituloZerado);
+    PreencherGrupos();
+}
+
+QStringList TfrPessoaFisica::Tratamentos()
+{
+    return {QString(),
+            QStringLiteral("Com."),
+            QStringLiteral("Dr."),
+            QStringLiteral("Drª."),
+            QStringLiteral("Ilma. Drª."),
+            QStringLiteral("Ilma. Srª."),
+            QStringLiteral("Ilmo. Dr."),
+            QStringLiteral("Ilmo. Sr."),
+            QStringLiteral("M. Juiz"),
+            QStringLiteral("Prof."),
+            QStringLiteral("Sr."),
+            QStringLiteral("Srª"),
+            QStringLiteral("V. A."),
+            QStringLiteral("V. Em.ª Revm.ª"),
+            QStringLiteral("V. Ex.a"),
+            QStringLiteral("V. M."),
+            QStringLiteral("V. Revmª"),
+            QStringLiteral("V. S."),
+            QStringLiteral("V. S.ª")};
+}
+
+QStringList TfrPessoaFisica::Estados()
+{
+    return QStringLiteral("AC AL AP AM BA CE DF ES GO MA MT MS MG PA PB PR PE PI RJ RN RS RO RR SC SP SE TO")
+        .split(QLatin1Char(' '));
+}
+
+void TfrPessoaFisica::criarControles()
+{
+    auto nomear = [](QWidget *w, const char *name) {
+        w->setObjectName(QString::fromLatin1(name));
+        return w;
+    };
+    auto edit = [&](const char *name, int maximo) {
+        auto *e = new QLineEdit(this);
+        nomear(e, name);
+        e->setMaxLength(maximo);
+        return e;
+    };
+    auto mascara = [&](const char *name, const QString &mask) {
+        auto *e = new MaskedEdit(mask, this);
+        nomear(e, name);
+        return e;
+    };
+    auto combo = [&](const char *name, const QStringList &itens) {
+        auto *c = new QComboBox(this);
+        nomear(c, name);
+        c->addItems(itens);
+        return c;
+    };
+    auto check = [&](const char *name, const QString &texto) {
+        auto *c = new QCheckBox(texto, this);
+        nomear(c, name);
+        return c;
+    };
+
+    // tool bar
+    auto *barra = new QToolBar(this);
+    barra->setObjectName(QStringLiteral("ToolBar1"));
+    barra->setIconSize(QSize(24, 24));
+    auto botao = [this, barra](const char *name, const QString &caption, QStyle::StandardPixmap icon,
+                               int tag) {
+        auto *b = new QToolButton(barra);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setText(caption);
+        b->setIcon(style()->standardIcon(icon));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setAutoRaise(true);
+        b->setMinimumWidth(64);
+        b->setProperty(kTag, tag);
+        barra->addWidget(b);
+        return b;
+    };
+    btnNovo = botao("btnNovo", QStringLiteral("&Novo"), QStyle::SP_FileIcon, Novo);
+    btnAlterar = botao("btnAlterar", QStringLiteral("&Alterar"), QStyle::SP_FileDialogContentsView, Alterar);
+    btnGravar = botao("btnGravar", QStringLiteral("&Confirmar"), QStyle::SP_DialogApplyButton, 0);
+    btnCancelar = botao("btnCancelar", QStringLiteral("Cancela&r"), QStyle::SP_DialogCancelButton, 0);
+    btnExcluir = botao("btnExcluir", QStringLiteral("&Excluir"), QStyle::SP_TrashIcon, Excluir);
+    barra->addSeparator();
+    btnSair = botao("btnSair", QStringLiteral("&Sair"), QStyle::SP_DialogCloseButton, 0);
+
+    // group line
+    txtGrupo = new GroupList(this);
+    txtGrupo->setObjectName(QStringLiteral("txtGrupo"));
+    txtGrupo->setToolTip(
+        QStringLiteral("Para inserir novos grupos clique no botão ao lado.\n"
+                       "Use este espaço para agrupar as pessoas físicas e jurídicas por ramo de atividade.\n"
+                       "Exemplo: crie um grupo chamado Amigos para cadastrar todos os seus amigos."));
+    txtGrupo->setMinimumWidth(260);
+    {
+        // selected item pale blue in blue, the others white and pale green by turns
+        QAbstractItemView *v = txtGrupo->view();
+        v->setAlternatingRowColors(true);
+        QPalette p = v->palette();
+        p.setColor(QPalette::Base, Qt::white);
+        p.setColor(QPalette::AlternateBase, QColor(220, 255, 220));
+        p.setColor(QPalette::Text, Qt::black);
+        p.setColor(QPalette::Highlight, QColor(190, 200, 255));
+        p.setColor(QPalette::HighlightedText, Qt::blue);
+        v->setPalette(p);
+    }
+    Label22 = new QLabel(QStringLiteral("Grupo:"), this);
+    Label22->setObjectName(QStringLiteral("Label22"));
+    btnNovoGrupo = new QToolButton(this);
+    btnNovoGrupo->setObjectName(QStringLiteral("btnNovoGrupo"));
+    btnNovoGrupo->setText(QStringLiteral("+"));
+    btnNovoGrupo->setToolTip(QStringLiteral("Grupo de Contatos"));
+    edtPublica = check("edtPublica", QStringLiteral("Pessoa Visível a Outros Usuários?"));
+    edtPublica->setChecked(true);
+
+    // contact data
+    DadosContato = new QGroupBox(QStringLiteral("Dados Contato"), this);
+    DadosContato->setObjectName(QStringLiteral("DadosContato"));
+    edtTratamento = combo("edtTratamento", Tratamentos());
+    edtNome = new QComboBox(this);
+    nomear(edtNome, "edtNome");
+    edtNome->setEditable(true);
+    edtNome->setCompleter(nullptr);
+    edtNome->setInsertPolicy(QComboBox::NoInsert);
+    edtNome->setStyleSheet(QStringLiteral("QComboBox#edtNome::drop-down { width: 0px; border: 0px; }"));
+    edtNome->lineEdit()->setMaxLength(100);
+    edtApelido = edit("edtApelido", 60);
+    edtDataNascimento = mascara("edtDataNascimento", kMascaraData);
+    edtLembrarAniversario = check("edtLembrarAniversario", QStringLiteral("Lembrar Aniversário?"));
+    edtLembrarAniversario->setToolTip(
+        QStringLiteral("Marque este campo para esta pessoa aparecer na lista de aniversariantes do mês"));
+    edtGuiaEmergencia =
+        check("edtGuiaEmergencia", QStringLiteral("Exibir os dados na guia de telefones de emergência?"));
+    edtFoneR = mascara("edtFoneR", kMascaraFone);
+    edtFoneCe = mascara("edtFoneCe", kMascaraFone);
+    edtFoneCo = mascara("edtFoneCo", kMascaraFone);
+    edtVoIP = edit("edtVoIP", 30);
+    const QString dica = QStringLiteral("Duplo clique para enviar mensagem para este email!");
+    edtEmail = edit("edtEmail", 100);
+    edtEmail->setToolTip(dica);
+    forcarCaixa(edtEmail, false);
+    edtMSN = edit("edtMSN", 100);
+    edtMSN->setToolTip(dica);
+    Label12 = new QLabel(ConsultaCEP::textoRotulo(), this);
+    Label12->setObjectName(QStringLiteral("Label12"));
+    edtCEP = mascara("edtCEP", QStringLiteral("00000\\-000;0;_"));
+    edtCEP->setToolTip(QStringLiteral("Digite o CEP e tecle ENTER caso você já o tenha cadastrado."));
+    edtRua = edit("edtRua", 100);
+    edtNumero = somenteDigitos(edit("edtNumero", 8), 8);
+    edtBairro = edit("edtBairro", 100);
+    edtCidade = new QComboBox(this);
+    nomear(edtCidade, "edtCidade");
+    edtCidade->setEditable(true);
+    edtCidade->setCompleter(nullptr);
+    edtCidade->setInsertPolicy(QComboBox::NoInsert);
+    edtCidade->lineEdit()->setMaxLength(100);
+    edtEstado = combo("edtEstado", Estados());
+    edtEstado->setEditable(true);
+    edtEstado->setCompleter(nullptr);
+    edtEstado->setInsertPolicy(QComboBox::NoInsert);
+    edtEstado->lineEdit()->setMaxLength(2);
+    forcarCaixa(edtEstado->lineEdit(), true);
+    edtEstado->setCurrentText(QStringLiteral("AC"));
+    edtCP = somenteDigitos(edit("edtCP", 8), 8);
+    edtComplemento = edit("edtComplemento", 100);
+    edtEnviar = check("edtEnviar", QStringLiteral("Enviar Correspondência?"));
+    edtEnviar->setChecked(true);
+    edtEnviar->setToolTip(QStringLiteral("Deixe este campo marcado para poder imprimir etiquetas"));
+    lblLogin = new QLabel(this);
+    lblLogin->setObjectName(QStringLiteral("lblLogin"));
+
+    auto rotulo = [this](const QString &texto, QWidget *buddy) {
+        auto *l = new QLabel(texto, this);
+        l->setBuddy(buddy);
+        return l;
+    };
+
+    auto *contato = new QGridLayout(DadosContato);
+    contato->setHorizontalSpacing(8);
+    contato->setVerticalSpacing(4);
+    int r = 0;
+    contato->addWidget(rotulo(QStringLiteral("Tratamento"), edtTratamento), r, 0);
+    contato->addWidget(rotulo(QStringLiteral("Nome"), edtNome), r, 1, 1, 3);
+    contato->addWidget(rotulo(QStringLiteral("Apelido"), edtApelido), r, 4);
+    contato->addWidget(rotulo(QStringLiteral("Nascimento"), edtDataNascimento), r, 5);
+    ++r;
+    contato->addWidget(edtTratamento, r, 0);
+    contato->addWidget(edtNome, r, 1, 1, 3);
+    contato->addWidget(edtApelido, r, 4);
+    contato->addWidget(edtDataNascimento, r, 5);
+    ++r;
+    contato->addWidget(rotulo(QStringLiteral("Residencial"), edtFoneR), r, 0);
+    contato->addWidget(rotulo(QStringLiteral("Celular"), edtFoneCe), r, 1);
+    contato->addWidget(rotulo(QStringLiteral("Comercial"), edtFoneCo), r, 2);
+    contato->addWidget(rotulo(QStringLiteral("VoIP"), edtVoIP), r, 3);
+    contato->addWidget(rotulo(QStringLiteral("E-mail"), edtEmail), r, 4);
+    contato->addWidget(rotulo(QStringLiteral("E-mail :: MSN ::"), edtMSN), r, 5);
+    ++r;
+    contato->addWidget(edtFoneR, r, 0);
+    contato->addWidget(edtFoneCe, r, 1);
+    contato->addWidget(edtFoneCo, r, 2);
+    contato->addWidget(edtVoIP, r, 3);
+    contato->addWidget(edtEmail, r, 4);
+    contato->addWidget(edtMSN, r, 5);
+    ++r;
+    Label12->setBuddy(edtCEP);
+    contato->addWidget(Label12, r, 0);
+    contato->addWidget(rotulo(QStringLiteral("Logradouro"), edtRua), r, 1, 1, 3);
+    contato->addWidget(rotulo(QStringLiteral("No"), edtNumero), r, 4);
+    contato->addWidget(rotulo(QStringLiteral("Complemento"), edtComplemento), r, 5);
+    ++r;
+    contato->addWidget(edtCEP, r, 0);
+    contato->addWidget(edtRua, r, 1, 1, 3);
+    contato->addWidget(edtNumero, r, 4);
+    contato->addWidget(edtComplemento, r, 5);
+    ++r;
+    contato->addWidget(rotulo(QStringLiteral("Bairro"), edtBairro), r, 0, 1, 2);
+    contato->addWidget(rotulo(QStringLiteral("Cidade"), edtCidade), r, 2, 1, 2);
+    contato->addWidget(rotulo(QStringLiteral("Estado"), edtEstado), r, 4);
+    contato->addWidget(rotulo(QStringLiteral("Caixa P"), edtCP), r, 5);
+    ++r;
+    contato->addWidget(edtBairro, r, 0, 1, 2);
+    contato->addWidget(edtCidade, r, 2, 1, 2);
+    contato->addWidget(edtEstado, r, 4);
+    contato->addWidget(edtCP, r, 5);
+    ++r;
+    auto *marcas = new QHBoxLayout;
+    marcas->addWidget(edtLembrarAniversario);
+    marcas->addWidget(edtGuiaEmergencia);
+    marcas->addWidget(edtEnviar);
+    marcas->addStretch(1);
+    contato->addLayout(marcas, r, 0, 1, 6);
+    for (int c = 0; c < 6; ++c)
+        contato->setColumnStretch(c, 1);
+
+    // pages
+    DadosPaginas = new QGroupBox(this);
+    DadosPaginas->setObjectName(QStringLiteral("DadosPaginas"));
+    PageControl1 = new QTabWidget(DadosPaginas);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    auto pagina = [this](const char *name, const QString &titulo) {
+        auto *w = new QWidget;
+        w->setObjectName(QString::fromLatin1(name));
+        PageControl1->addTab(w, titulo);
+        return w;
+    };
+    auto *paginas = new QVBoxLayout(DadosPaginas);
+    paginas->setContentsMargins(4, 4, 4, 4);
+    paginas->addWidget(PageControl1);
+
+    // " :: Dados Adicionais :: "
+    {
+        QWidget *p = pagina("TabSheet1", QStringLiteral(" :: Dados Adicionais :: "));
+        edtProfissao = edit("edtProfissao", 30);
+        edtLocalTrabalho = edit("edtLocalTrabalho", 30);
+        edtSexo = combo("edtSexo", {QStringLiteral("Masculino"), QStringLiteral("Feminino")});
+        edtEstadoCivil = combo("edtEstadoCivil", {QStringLiteral("Solteiro(a)"), QStringLiteral("Casado(a)"),
+                                                  QStringLiteral("Outro"), QStringLiteral("Desconhecido")});
+        edtEstadoCivil->setCurrentIndex(3);
+        edtTipoCliente =
+            combo("edtTipoCliente", {QStringLiteral("Não Cliente"), QStringLiteral("Cliente"),
+                                     QStringLiteral("Não tem interesse"), QStringLiteral("Futuramente")});
+        edtClienteDesde = mascara("edtClienteDesde", kMascaraData);
+        auto *g = new QGridLayout(p);
+        g->addWidget(rotulo(QStringLiteral("Profissão"), edtProfissao), 0, 0);
+        g->addWidget(rotulo(QStringLiteral("Nome do Local de Trabalho"), edtLocalTrabalho), 0, 1);
+        g->addWidget(rotulo(QStringLiteral("Sexo"), edtSexo), 0, 2);
+        g->addWidget(edtProfissao, 1, 0);
+        g->addWidget(edtLocalTrabalho, 1, 1);
+        g->addWidget(edtSexo, 1, 2);
+        g->addWidget(rotulo(QStringLiteral("Estado Civil"), edtEstadoCivil), 2, 0);
+        g->addWidget(rotulo(QStringLiteral("Interesse"), edtTipoCliente), 2, 1);
+        g->addWidget(rotulo(QStringLiteral("Cliente desde"), edtClienteDesde), 2, 2);
+        g->addWidget(edtEstadoCivil, 3, 0);
+        g->addWidget(edtTipoCliente, 3, 1);
+        g->addWidget(edtClienteDesde, 3, 2);
+        g->setRowStretch(4, 1);
+    }
+    // ":: Dados Bancários :: "
+    {
+        QWidget *p = pagina("TabSheet2", QStringLiteral(":: Dados Bancários :: "));
+        auto *g = new QGridLayout(p);
+        g->addWidget(new QLabel(QStringLiteral("Banco"), p), 0, 0);
+        g->addWidget(new QLabel(QStringLiteral("Agência"), p), 0, 1);
+        g->addWidget(new QLabel(QStringLiteral("Número da Conta"), p), 0, 2);
+        g->addWidget(new QLabel(QStringLiteral("Titular da Conta"), p), 0, 3);
+        const char *sufixos[3] = {"", "02", "03"};
+        const QString soNumeros = QStringLiteral("Informe apenas os números!");
+        for (int i = 0; i < 3; ++i) {
+            const QByteArray s(sufixos[i]);
+            edtNomeBanco[i] = edit(QByteArray("edtNomeBanco" + s).constData(), 30);
+            edtAgencia[i] = edit(QByteArray("edtAgencia" + s).constData(), 6);
+            edtNroConta[i] = edit(QByteArray("edtNro_Conta" + s).constData(), 15);
+            edtTitularConta[i] = edit(QByteArray("edtTitular_Conta" + s).constData(), 60);
+            edtAgencia[i]->setToolTip(soNumeros);
+            edtNroConta[i]->setToolTip(soNumeros);
+            g->addWidget(edtNomeBanco[i], i + 1, 0);
+            g->addWidget(edtAgencia[i], i + 1, 1);
+            g->addWidget(edtNroConta[i], i + 1, 2);
+            g->addWidget(edtTitularConta[i], i + 1, 3);
+        }
+        g->setColumnStretch(0, 3);
+        g->setColumnStretch(1, 1);
+        g->setColumnStretch(2, 2);
+        g->setColumnStretch(3, 4);
+        g->setRowStretch(4, 1);
+    }
+    // " :: Documentos :: "
+    {
+        QWidget *p = pagina("TabSheet3", QStringLiteral(" :: Documentos :: "));
+        edtCPF = mascara("edtCPF", QStringLiteral("000.000.000-00;0;_"));
+        edtCPF->setValue(kCpfZerado);
+        edtRG = edit("edtRG", 15);
+        edtTitulo = edit("edtTitulo", 13);
+        edtZona = somenteDigitos(edit("edtZona", 3), 3);
+        edtSeccao = somenteDigitos(edit("edtSeccao", 3), 3);
+        auto caixa = [p](const QString &titulo) {
+            auto *b = new QGroupBox(titulo, p);
+            return b;
+        };
+        QGroupBox *cpf = caixa(QStringLiteral(" :: CPF :: "));
+        auto *fc = new QFormLayout(cpf);
+        fc->addRow(rotulo(QStringLiteral("Número"), edtCPF), edtCPF);
+        QGroupBox *rg = caixa(QStringLiteral(" :: Identidade (RG) :: "));
+        auto *fr = new QFormLayout(rg);
+        fr->addRow(rotulo(QStringLiteral("Número"), edtRG), edtRG);
+        QGroupBox *titulo = caixa(QStringLiteral(" :: Titulo de Eleitor :: "));
+        auto *ft = new QHBoxLayout(titulo);
+        ft->addWidget(rotulo(QStringLiteral("Título"), edtTitulo));
+        ft->addWidget(edtTitulo, 3);
+        ft->addWidget(rotulo(QStringLiteral("Zona"), edtZona));
+        ft->addWidget(edtZona, 1);
+        ft->addWidget(rotulo(QStringLiteral("Secção"), edtSeccao));
+        ft->addWidget(edtSeccao, 1);
+        auto *g = new QGridLayout(p);
+        g->addWidget(cpf, 0, 0);
+        g->addWidget(rg, 0, 1);
+        g->addWidget(titulo, 1, 0, 1, 2);
+        g->setRowStretch(2, 1);
+    }
+    // ":: Observação ::"
+    {
+        QWidget *p = pagina("TabSheet4", QStringLiteral(":: Observação ::"));
+        edtObs = new QPlainTextEdit(p);
+        edtObs->setObjectName(QStringLiteral("edtObs"));
+        edtObs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // at most 32000 characters
+        connect(edtObs, &QPlainTextEdit::textChanged, edtObs, [this] {
+            const QString t = edtObs->toPlainText();
+            if (t.size() > 32000)
+                edtObs->setPlainText(t.left(32000));
+        });
+        auto *v = new QVBoxLayout(p);
+        v->addWidget(rotulo(QStringLiteral("Observação: :: (MAX 32000 caracteres) ::"), edtObs));
+        v->addWidget(edtObs, 1);
+    }
+    // " :: Funcionário(a) :: "
+    {
+        QWidget *p = pagina("TabSheet5", QStringLiteral(" :: Funcionário(a) :: "));
+        edtMatricula = edit("edtMatricula", 30);
+        edtDataEntrada = mascara("edtDataEntrada", kMascaraData);
+        edtDataDispensa = mascara("edtDataDispensa", kMascaraData);
+        auto *g = new QGridLayout(p);
+        g->addWidget(rotulo(QStringLiteral("Matricula"), edtMatricula), 0, 0);
+        g->addWidget(rotulo(QStringLiteral("Data Entrada"), edtDataEntrada), 0, 1);
+        g->addWidget(rotulo(QStringLiteral("Data Dispnesa"), edtDataDispensa), 0, 2);
+        g->addWidget(edtMatricula, 1, 0);
+        g->addWidget(edtDataEntrada, 1, 1);
+        g->addWidget(edtDataDispensa, 1, 2);
+        g->setColumnStretch(0, 2);
+        g->setColumnStretch(1, 1);
+        g->setColumnStretch(2, 1);
+        g->setRowStretch(2, 1);
+    }
+    // " :: Cartão de Crédito :: "
+    {
+        QWidget *p = pagina("TabSheet6", QStringLiteral(" :: Cartão de Crédito :: "));
+        edtCartaoVisa = mascara("edtCartaoVisa", kMascaraCartao);
+        edtCartaoMaster = mascara("edtCartaoMaster", kMascaraCartao);
+        edtCodSegVisa = somenteDigitos(edit("edtCodSegVisa", 3), 3);
+        edtCodSegMaster = somenteDigitos(edit("edtCodSegMaster", 3), 3);
+        auto painel = [&](const char *name, const QString &marca, MaskedEdit *cartao, QLineEdit *codigo) {
+            auto *b = new QGroupBox(p);
+            b->setObjectName(QString::fromLatin1(name));
+            auto *figura = new QLabel(p);
+            figura->setPixmap(style()->standardIcon(QStyle::SP_DriveFDIcon).pixmap(32, 32));
+            auto *g = new QGridLayout(b);
+            g->addWidget(figura, 0, 0, 2, 1);
+            g->addWidget(rotulo(marca, cartao), 0, 1);
+            g->addWidget(rotulo(QStringLiteral("Codigo"), codigo), 0, 2);
+            g->addWidget(cartao, 1, 1);
+            g->addWidget(codigo, 1, 2);
+            g->setColumnStretch(1, 4);
+            g->setColumnStretch(2, 1);
+            return b;
+        };
+        auto *h = new QVBoxLayout(p);
+        h->addWidget(painel("Panel1", QStringLiteral("Cartão Visa"), edtCartaoVisa, edtCodSegVisa));
+        h->addWidget(painel("Panel2", QStringLiteral("Cartão Master"), edtCartaoMaster, edtCodSegMaster));
+        h->addStretch(1);
+    }
+
+    auto *grupo = new QHBoxLayout;
+    grupo->addWidget(Label22);
+    grupo->addWidget(txtGrupo, 2);
+    grupo->addWidget(btnNovoGrupo);
+    grupo->addSpacing(16);
+    grupo->addWidget(edtPublica);
+    grupo->addStretch(1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(barra);
+    layout->addLayout(grupo);
+    layout->addWidget(DadosContato);
+    layout->addWidget(DadosPaginas, 1);
+    layout->addWidget(lblLogin);
+    resize(860, 600);
+
+    // the screen sees the keys first (F1 wherever the focus is)
+    for (QWidget *w : findChildren<QWidget *>())
+        w->installEventFilter(this);
+}
+
+void TfrPessoaFisica::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrPessoaFisica::FormShow()
+{
+    AlternarEdicao();
+    if (m_operacao != Alterar)
+        edtEstado->setCurrentIndex(edtEstado->findText(DefaultState()));
+    const int pagina = ReadSettingInt(QStringLiteral("CADASTRO_PF"), QStringLiteral("TIPO_PESSOA"));
+    PageControl1->setCurrentIndex(qBound(0, pagina, PageControl1->count() - 1));
+}
+
+void TfrPessoaFisica::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TfrPessoaFisica::FormClose()
+{
+    SetDefaultState(edtEstado->currentText());
+    WriteSettingInt(QStringLiteral("CADASTRO_PF"), QStringLiteral("TIPO_PESSOA"),
+                    PageControl1->currentIndex());
+}
+
+void TfrPessoaFisica::keyPressEvent(QKeyEvent *event)
+{
+    FormKeyDown(event);
+    if (!event->isAccepted())
+        QDialog::keyPressEvent(event);
+}
+
+bool TfrPessoaFisica::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        FormKeyDown(key);
+        if (key->isAccepted())
+            return true;
+        if (watched == edtCEP) {
+            edtCEPKeyDown(key);
+            if (key->isAccepted())
+                return true;
+        }
+        key->setAccepted(true); // Qt's default for the widget that gets it
+    } else if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == edtEmail)
+            edtEmailDblClick();
+        else if (watched == edtMSN)
+            edtMSNDblClick();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrPessoaFisica::FormKeyDown(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1) {
+        OpenHelp(QStringLiteral("cad_pf.htm"));
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+void TfrPessoaFisica::edtEmailDblClick()
+{
+    if (!edtEmail->text().isEmpty())
+        OpenWithShell(QStringLiteral("mailto:") + edtEmail->text());
+}
+
+void TfrPessoaFisica::edtMSNDblClick()
+{
+    if (!edtMSN->text().isEmpty())
+        OpenWithShell(QStringLiteral("mailto:") + edtMSN->text());
+}
+
+void TfrPessoaFisica::edtCEPKeyDown(QKeyEvent *event)
+{
+    event->ignore();
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return;
+    event->accept();
+    const QString cep = edtCEP->value();
+    auto preencher = [this](const QString &rua, const QString &bairro, const QString &cidade,
+                            const QString &uf) {
+        edtRua->setText(rua);
+        edtBairro->setText(bairro);
+        edtCidade->setCurrentText(cidade);
+        edtEstado->setCurrentIndex(edtEstado->findText(uf.trimmed(), Qt::MatchFixedString));
+    };
+    const ConsultaCEP::Configuracao config = ConsultaCEP::Configuracao::lida();
+    if (ConsultaCEP::webDisponivel(config)) {
+        Label12->setText(ConsultaCEP::textoProcurando());
+        Label12->setStyleSheet(QStringLiteral("color: red;"));
+        Label12->repaint();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const ConsultaCEP::RespostaWeb w = ConsultaCEP::buscarNaWeb(cep, config);
+        QApplication::restoreOverrideCursor();
+        if (!w.encontrado())
+            Seams::messages().show(ConsultaCEP::mensagemNaoLocalizado());
+        Label12->setText(ConsultaCEP::textoRotulo());
+        Label12->setStyleSheet(QString());
+        if (w.encontrado()) {
+            preencher(w.endereco.rua, w.endereco.bairro, w.endereco.cidade, w.endereco.uf);
+            return;
+        }
+    }
+    const ConsultaCEP::Resultado r = ConsultaCEP::buscarNaBase(BancoDados(), cep, true);
+    for (const QString &m : r.mensagens)
+        Seams::messages().show(m, r.erro.isEmpty() ? MessageService::Kind::Information
+                                                   : MessageService::Kind::Error);
+    if (r.encontrado)
+        preencher(r.rua, r.bairro, r.cidade, r.uf);
+}
+
+void TfrPessoaFisica::PreencherNomes()
+{
+    edtNome->clear();
+    edtNome->setEditText(QString());
+    QStringList nomes;
+    const QString login = TUsuario::atual() ? Win1252::toUpper(TUsuario::atual()->Login) : QString();
+    // only the names this user may see: another user's private persons stay hidden
+    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
+        Query q(t, QStringLiteral("SELECT DISTINCT(NOME) FROM PESSOAFISICA WHERE UPPER(LOGIN) = :LOGIN OR "
+                                  "PUBLICA = :PUBLICA ORDER BY NOME"));
+        q.setText(QStringLiteral("LOGIN"), login);
+        q.setInt(QStringLiteral("PUBLICA"), 1);
+        q.open();
+        while (q.next())
+            nomes << q.field(QStringLiteral("NOME")).asString();
+    });
+    if (r)
+        edtNome->addItems(nomes);
+    edtNome->setCurrentIndex(-1);
+    edtNome->setEditText(QString());
+}
+
+void TfrPessoaFisica::PreencherGrupos()
+{
+    txtGrupo->recarregar();
+    AtualizarRotuloGrupo();
+}
+
+QString TfrPessoaFisica::nomeDoGrupo() const
+{
+    return txtGrupo->currentData(GroupListModel::NomeRole).toString();
+}
+
+void TfrPessoaFisica::txtGrupoCloseUp()
+{
+    AtualizarRotuloGrupo();
+}
+
+void TfrPessoaFisica::AtualizarRotuloGrupo()
+{
+    // the name comes from the item, so a code of five digits reads right
+    Label22->setText(txtGrupo->currentIndex() >= 0 ? QStringLiteral("Grupo: ") + nomeDoGrupo()
+                                                   : QStringLiteral("Grupo Não Selecionado"));
+}
+
+void TfrPessoaFisica::AlternarEdicao()
+{
+    const bool editar = !btnGravar->isEnabled();
+    btnGravar->setEnabled(editar);
+    btnCancelar->setEnabled(editar);
+    btnNovo->setEnabled(!editar);
+    btnExcluir->setEnabled(!editar);
+    btnAlterar->setEnabled(!editar);
+    for (QWidget *w : std::initializer_list<QWidget *>{edtTratamento, edtNome, edtPublica, edtApelido,
+                                                       DadosContato, DadosPaginas, edtLembrarAniversario,
+                                                       edtGuiaEmergencia, PageControl1})
+        w->setEnabled(editar);
+    // the group list, its button and the birth date stay usable in both states
+    txtGrupo->setEnabled(true);
+    btnNovoGrupo->setEnabled(true);
+    edtDataNascimento->setEnabled(true);
+    if (!editar) {
+        lblLogin->clear();
+        lblLogin->setToolTip(QString());
+    }
+}
+
+void TfrPessoaFisica::LimparParaNovo()
+{
+    for (QLineEdit *e : findChildren<QLineEdit *>()) {
+        // the line edits inside the combo boxes belong to the combos: they keep what they show
+        if (qobject_cast<QComboBox *>(e->parentWidget()))
+            continue;
+        if (auto *m = qobject_cast<MaskedEdit *>(e))
+            m->setValue(QString());
+        else
+            e->clear();
+    }
+    edtObs->clear();
+    edtCPF->setValue(kCpfZerado);
+}
+
+void TfrPessoaFisica::btnNovoClick()
+{
+    auto *botao = qobject_cast<QToolButton *>(sender());
+    if (!botao)
+        return;
+    LimparParaNovo();
+    AlternarEdicao();
+    if (botao == btnNovo) {
+        // a new individual never inherits the seller of the one shown before
+        m_vendedora.clear();
+        m_identificador = 0;
+        m_nomeAntigo.clear();
+        edtNome->setFocus();
+    } else {
+        qint32 escolhido = 0;
+        Navigator::instance().open(QStringLiteral("TfrPesquisaPessoaFisica"), this,
+                                   {{QStringLiteral("escolhido"), QVariant::fromValue<void *>(&escolhido)}});
+        if (escolhido > 0) {
+            TPessoaFisica pessoa;
+            pessoa.Identificador = escolhido;
+            if (pessoa.Carregar())
+                MostrarPessoa(pessoa);
+        }
+    }
+    m_operacao = botao->property(kTag).toInt();
+}
+
+void TfrPessoaFisica::MostrarPessoa(const TPessoaFisica &p)
+{
+    m_identificador = p.Identificador;
+    m_vendedora = p.Vendedora;
+    edtTratamento->setCurrentIndex(edtTratamento->findText(p.Tratamento, Qt::MatchExactly));
+    edtNome->setEditText(p.Nome);
+    edtApelido->setText(p.Apelido);
+    for (auto [edit, fone] : {std::pair{edtFoneR, &p.FoneResidencial}, std::pair{edtFoneCo, &p.FoneComercial},
+                              std::pair{edtFoneCe, &p.FoneCelular}})
+        if (!edit->setValue(*fone))
+            edit->setValue(QString());
+    edtLocalTrabalho->setText(p.LocalTrabalho);
+    edtEmail->setText(p.Email);
+    edtProfissao->setText(p.Profissao);
+    if (!edtCPF->setValue(p.CPF))
+        edtCPF->setValue(kCpfZerado);
+    edtObs->setPlainText(p.Obs);
+    edtMSN->setText(p.MSN);
+    edtTitulo->setText(p.Titulo);
+    edtZona->setText(tresDigitos(p.Zona));
+    edtSeccao->setText(tresDigitos(p.Seccao));
+    edtCartaoVisa->setValue(p.CartaoVisa);
+    edtCodSegVisa->setText(tresDigitos(p.CodVisa));
+    edtCartaoMaster->setValue(p.CartaoMaster);
+    edtCodSegMaster->setText(tresDigitos(p.CodMaster));
+    edtTipoCliente->setCurrentIndex(p.TipoCliente);
+    edtRG->setText(p.RG);
+    edtVoIP->setText(p.Voip);
+    edtMatricula->setText(p.Matricula);
+    mostrarData(edtDataEntrada, p.DataEntrada);
+    mostrarData(edtDataDispensa, p.DataDispensa);
+    edtGuiaEmergencia->setChecked(p.Guia == 1);
+    lblLogin->setText(QStringLiteral("Cadastrado pelo login: ") + p.Login);
+    lblLogin->setToolTip(QStringLiteral("Cadastado por: \nLogin: ") + p.Login);
+    if (!txtGrupo->selecionarCodigo(p.Grupo.Codigo))
+        txtGrupo->setCurrentIndex(-1);
+    AtualizarRotuloGrupo();
+    mostrarData(edtDataNascimento, p.DataNascimento);
+    mostrarData(edtClienteDesde, p.ClienteDesde);
+    edtSexo->setCurrentIndex(p.Sexo);
+    edtEstadoCivil->setCurrentIndex(p.EstadoCivil);
+    edtLembrarAniversario->setChecked(p.InformarAniversario == 1);
+    edtPublica->setChecked(p.Publica != 0);
+    edtNomeBanco[0]->setText(p.NomeBanco);
+    edtAgencia[0]->setText(p.Agencia);
+    edtNroConta[0]->setText(p.NroConta);
+    edtTitularConta[0]->setText(p.TitularConta);
+    edtNomeBanco[1]->setText(p.NomeBanco02);
+    edtAgencia[1]->setText(p.Agencia02);
+    edtNroConta[1]->setText(p.NroConta02);
+    edtTitularConta[1]->setText(p.TitularConta02);
+    edtNomeBanco[2]->setText(p.NomeBanco03);
+    edtAgencia[2]->setText(p.Agencia03);
+    edtNroConta[2]->setText(p.NroConta03);
+    edtTitularConta[2]->setText(p.TitularConta03);
+    edtRua->setText(p.Endereco.Rua);
+    edtNumero->setText(QStringLiteral("%1").arg(p.Endereco.Numero, 2, 10, QLatin1Char('0')));
+    edtBairro->setText(p.Endereco.Bairro);
+    edtCidade->setCurrentText(p.Endereco.Cidade);
+    edtEstado->setCurrentText(p.Endereco.Estado);
+    edtCEP->setValue(QStringLiteral("%1").arg(p.Endereco.CEP, 8, 10, QLatin1Char('0')));
+    edtCP->setText(tresDigitos(p.Endereco.CP));
+    edtComplemento->setText(p.Endereco.Complemento);
+    edtEnviar->setChecked(p.Endereco.Enviar == 1);
+    // a user who may not register users cannot touch a client's terms
+    const TUsuario *usuario = TUsuario::atual();
+    if (usuario && usuario->Tipo == 0 && p.TipoCliente == 1) {
+        edtTipoCliente->setEnabled(false);
+        edtClienteDesde->setEnabled(false);
+    }
+    m_nomeAntigo = p.Nome;
+}
+
+void TfrPessoaFisica::AbrirParaAlterar(const TPessoaFisica &pessoa)
+{
+    setWindowTitle(QStringLiteral("Pessoa Física -- Alterando"));
+    for (QToolButton *b : {btnNovo, btnAlterar, btnGravar, btnCancelar, btnExcluir})
+        b->setEnabled(false);
+    MostrarPessoa(pessoa);
+    m_operacao = Alterar;
+}
+
+std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
+{
+    auto parar = [](const QString &texto, QWidget *foco) {
+        Seams::messages().show(texto, MessageService::Kind::Warning);
+        foco->setFocus();
+        return std::nullopt;
+    };
+    // 1, 2: the cards
+    for (auto [cartao, texto] : {std::pair{edtCartaoVisa, QStringLiteral("Cartão VISA Inválido")},
+                                 std::pair{edtCartaoMaster, QStringLiteral("Cartão MASTER Inválido")}}) {
+        if (IsValidCardNumber(cartao->value()))
+            continue;
+        if (!cartao->value().isEmpty()) {
+            PageControl1->setCurrentWidget(findChild<QWidget *>(QStringLiteral("TabSheet6")));
+            return parar(texto, cartao);
+        }
+        cartao->setValue(kCartaoZerado);
+    }
+    // 3
+    if (txtGrupo->currentIndex() < 0)
+        return parar(QStringLiteral("Você deve escolher um grupo!"), txtGrupo);
+    // 4, 5
+    for (QLineEdit *e : {edtNumero, edtCP})
+        if (!ehInteiro(e->text()))
+            e->setText(QStringLiteral("0"));
+    if (!ehInteiro(edtCEP->value()))
+        edtCEP->setValue(QStringLiteral("0"));
+    for (MaskedEdit *e : {edtDataNascimento, edtClienteDesde})
+        if (lerData(e) == 0)
+            e->setValue(QString());
+    // 6
+    if (!edtMSN->text().isEmpty() && !IsPlausibleEmail(edtMSN->text()))
+        return parar(QStringLiteral("Email do MSN inválido!"), edtMSN);
+
+    // 7
+    TPessoaFisica p;
+    p.Identificador = m_identificador;
+    p.Tratamento = edtTratamento->currentText();
+    p.Nome = edtNome->currentText();
+    p.Apelido = edtApelido->text();
+    p.Email = edtEmail->text();
+    p.FoneResidencial = edtFoneR->value();
+    p.FoneComercial = edtFoneCo->value();
+    p.FoneCelular = edtFoneCe->value();
+    p.Profissao = edtProfissao->text();
+    p.LocalTrabalho = edtLocalTrabalho->text();
+    p.Obs = edtObs->toPlainText().trimmed();
+    p.MSN = edtMSN->text();
+    p.CartaoVisa = edtCartaoVisa->value();
+    p.CartaoMaster = edtCartaoMaster->value();
+    p.CodVisa = inteiro(edtCodSegVisa->text());
+    p.CodMaster = inteiro(edtCodSegMaster->text());
+    p.TipoCliente = edtTipoCliente->currentIndex();
+    p.RG = edtRG->text();
+    p.NomeBanco = edtNomeBanco[0]->text();
+    p.Agencia = edtAgencia[0]->text();
+    p.NroConta = edtNroConta[0]->text();
+    p.TitularConta = edtTitularConta[0]->text();
+    p.NomeBanco02 = edtNomeBanco[1]->text();
+    p.Agencia02 = edtAgencia[1]->text();
+    p.NroConta02 = edtNroConta[1]->text();
+    p.TitularConta02 = edtTitularConta[1]->text();
+    p.NomeBanco03 = edtNomeBanco[2]->text();
+    p.Agencia03 = edtAgencia[2]->text();
+    p.NroConta03 = edtNroConta[2]->text();
+    p.TitularConta03 = edtTitularConta[2]->text();
+    p.Grupo.Codigo = txtGrupo->codigoSelecionado();
+    p.Grupo.Nome = nomeDoGrupo();
+    p.Guia = edtGuiaEmergencia->isChecked() ? 1 : 0;
+    p.Publica = edtPublica->isChecked() ? 1 : 0;
+    // 8
+    const QString cpf = edtCPF->value();
+    if (SomenteDigitos(cpf).isEmpty()) {
+        edtCPF->setValue(kCpfZerado);
+        p.CPF = kCpfZerado;
+    } else if (!ValidarCPF(cpf)) {
+        Seams::messages().show(QStringLiteral("CPF inválido!") + kQuebra +
+                                   QStringLiteral("Será cadastrado como: \"000.000.000-00\""),
+                               MessageService::Kind::Warning);
+        p.CPF = kCpfZerado;
+        edtCPF->setValue(kCpfZerado);
+    } else {
+        p.CPF = cpf;
+    }
+    // 9, 10
+    p.Zona = inteiro(edtZona->text());
+    p.Seccao = inteiro(edtSeccao->text());
+    p.Voip = edtVoIP->text();
+    // 11
+    if (!IsValidVoterTitle(edtTitulo->text())) {
+        Seams::messages().show(QStringLiteral("Titulo inválido!") + kQuebra +
+                                   QStringLiteral("Será cadastrado como: \"0000000000000\""),
+                               MessageService::Kind::Warning);
+        p.Titulo = kTituloZerado;
+        edtTitulo->setText(kTituloZerado);
+    } else {
+        p.Titulo = edtTitulo->text();
+    }
+    // 12
+    p.Matricula = edtMatricula->text();
+    p.DataEntrada = lerData(edtDataEntrada);
+    p.DataDispensa = lerData(edtDataDispensa);
+    p.DataNascimento = lerData(edtDataNascimento);
+    p.SemDataNascimento = p.DataNascimento == 0 ? 1 : 0;
+    p.ClienteDesde = lerData(edtClienteDesde);
+    p.Sexo = quint8(qMax(0, edtSexo->currentIndex()));
+    p.EstadoCivil = quint8(qMax(0, edtEstadoCivil->currentIndex()));
+    p.InformarAniversario = edtLembrarAniversario->isChecked() ? 1 : 0;
+    // 13
+    p.Endereco.Rua = edtRua->text();
+    p.Endereco.Numero = inteiro(edtNumero->text());
+    p.Endereco.Bairro = edtBairro->text();
+    p.Endereco.Cidade = edtCidade->currentText();
+    p.Endereco.Estado = edtEstado->currentText();
+    p.Endereco.CEP = inteiro(edtCEP->value());
+    p.Endereco.CP = inteiro(edtCP->text());
+    p.Endereco.Complemento = edtComplemento->text();
+    p.Endereco.Enviar = edtEnviar->isChecked() ? 1 : 0;
+    // 14: every save passes the individual to the user who saves it
+    const QString login = TUsuario::atual() ? TUsuario::atual()->Login : QString();
+    p.Login = login;
+    p.Vendedora = edtTipoCliente->isEnabled() ? login : m_vendedora;
+    return p;
+}
+
+QVariantMap TfrPessoaFisica::PessoaFisicaComoArgs(const TPessoaFisica &p)
+{
+    auto s = [](const char *n) { return QString::fromLatin1(n); };
+    return {
+        {s("IDENTIFICADOR"), p.Identificador},
+        {s("TRATAMENTO"), p.Tratamento},
+        {s("NOME"), p.Nome},
+        {s("APELIDO"), p.Apelido},
+        {s("EMAIL"), p.Email},
+        {s("FONE_RESIDENCIAL"), p.FoneResidencial},
+        {s("FONE_COMERCIAL"), p.FoneComercial},
+        {s("FONE_CELULAR"), p.FoneCelular},
+        {s("PROFISSAO"), p.Profissao},
+        {s("LOCAL_TRABALHO"), p.LocalTrabalho},
+        {s("DATA_NASCIMENTO"), p.DataNascimento},
+        {s("SEXO"), p.Sexo},
+        {s("ESTADO_CIVIL"), p.EstadoCivil},
+        {s("INFORMAR_ANIVERSARIO"), p.InformarAniversario},
+        {s("CPF"), p.CPF},
+        {s("MSN"), p.MSN},
+        {s("TITULO"), p.Titulo},
+        {s("ZONA"), p.Zona},
+        {s("SECCAO"), p.Seccao},
+        {s("CARTAO_VISA"), p.CartaoVisa},
+        {s("CARTAO_MASTER"), p.CartaoMaster},
+        {s("COD_VISA"), p.CodVisa},
+        {s("COD_MASTER"), p.CodMaster},
+        {s("TIPO_CLIENTE"), p.TipoCliente},
+        {s("RG"), p.RG},
+        {s("CLIENTE_DESDE"), p.ClienteDesde},
+        {s("VENDEDORA"), p.Vendedora},
+        {s("P_MATRICULA"), p.Matricula},
+        {s("P_DATA_ENTRADA"), p.DataEntrada},
+        {s("P_DATA_DISPENSA"), p.DataDispensa},
+        {s("NOME_GRUPO"), p.Grupo.Nome},
+        {s("COD_GRUPO"), p.Grupo.Codigo},
+        {s("OBS"), p.Obs},
+        {s("LOGIN"), p.Login},
+        {s("PUBLICA"), p.Publica},
+        {s("NOME_BANCO"), p.NomeBanco},
+        {s("AGENCIA"), p.Agencia},
+        {s("NRO_CONTA"), p.NroConta},
+        {s("TITULAR_CONTA"), p.TitularConta},
+        {s("NOME_BANCO02"), p.NomeBanco02},
+        {s("AGENCIA02"), p.Agencia02},
+        {s("NRO_CONTA02"), p.NroConta02},
+        {s("TITULAR_CONTA02"), p.TitularConta02},
+        {s("NOME_BANCO03"), p.NomeBanco03},
+        {s("AGENCIA03"), p.Agencia03},
+        {s("NRO_CONTA03"), p.NroConta03},
+        {s("TITULAR_CONTA03"), p.TitularConta03},
+        {s("GUIA"), p.Guia},
+        {s("VOIP"), p.Voip},
+        {s("RUA"), p.Endereco.Rua},
+        {s("NUMERO"), p.Endereco.Numero},
+        {s("BAIRRO"), p.Endereco.Bairro},
+        {s("CIDADE"), p.Endereco.Cidade},
+        {s("ESTADO"), p.Endereco.Estado},
+        {s("CEP"), p.Endereco.CEP},
+        {s("CP"), p.Endereco.CP},
+        {s("COMPLEMENTO"), p.Endereco.Complemento},
+        {s("ENVIAR"), p.Endereco.Enviar},
+    };
+}
+
+void TfrPessoaFisica::btnGravarClick()
+{
+    std::optional<TPessoaFisica> lida = LerPessoa();
+    if (!lida)
+        return;
+    TPessoaFisica &p = *lida;
+
+    // 15
+    Resultado resultado = Resultado::Recusado;
+    bool predios = false;
+    switch (m_operacao) {
+    case Novo:
+        if (IsKeyDown(KeyboardState::Control)) {
+            predios = true;
+            QVariantMap args = PessoaFisicaComoArgs(p);
+            args.insert(QStringLiteral("caption"), QStringLiteral("Inserindo contatos para : ") + p.Nome);
+            args.insert(QStringLiteral("pessoa"), QVariant::fromValue<void *>(&p));
+            Navigator::instance().open(QStringLiteral("TfrPredios"), this, args);
+        } else {
+            resultado = p.Inserir();
+        }
+        break;
+    case Alterar:
+        // nobody picked: there is no person 0 to change
+        if (m_identificador > 0) {
+            p.NomeAntigo = m_nomeAntigo;
+            resultado = p.Alterar();
+        }
+        break;
+    case Excluir:
+        if (m_identificador > 0)
+            resultado = p.Excluir();
+        break;
+    default: break;
+    }
+
+    // a declined question or a failed write keeps what the user typed;
+    // a change or delete with nobody picked has nothing to act on and ends as usual
+    const bool tentou = !predios && (m_operacao == Novo || (m_operacao != Nenhuma && m_identificador > 0));
+    if (tentou && resultado != Resultado::Gravado)
+        return;
+
+    // 16: only for a person that exists: the inserted one's identifier, or the one changed
+    if (!predios && resultado == Resultado::Gravado && (m_operacao == Novo || m_operacao == Alterar) &&
+        QuickAccessEnabled(0)) {
+        const qint32 id = m_operacao == Novo ? p.Identificador : m_identificador;
+        if (id > 0) {
+            const QString dados = QLatin1Char(' ') + nomeDoGrupo() + QStringLiteral(" :: ") + p.Nome +
+                                  QStringLiteral(" :: ") + p.Email;
+            Navigator::instance().open(
+                QStringLiteral("TfrAcessoRapidoPF"), this,
+                {{QStringLiteral("identificador"), id}, {QStringLiteral("dados"), dados}});
+        }
+    }
+
+    // 17
+    lblLogin->clear();
+    m_operacao = Nenhuma;
+    m_identificador = 0;
+    if (btnGravar->isEnabled())
+        AlternarEdicao();
+    edtDataNascimento->setValue(QString());
+    edtClienteDesde->setValue(QString());
+    PreencherNomes();
+    m_nomeAntigo.clear();
+}
+
+void TfrPessoaFisica::btnCancelarClick()
+{
+    AlternarEdicao();
+    m_operacao = Nenhuma;
+    m_identificador = 0;
+}
+
+void TfrPessoaFisica::btnSairClick()
+{
+    close();
+}
+
+void TfrPessoaFisica::btnNovoGrupoClick()
+{
+    Navigator::instance().open(QStringLiteral("TfrGrupos"), this);
+    PreencherGrupos();
+}

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "model/TPessoaFisica.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class GroupList;
+class MaskedEdit;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QShowEvent;
+class QTabWidget;
+class QToolButton;
+
+// "Pessoa Física": enters, changes and deletes individuals. The screen never
+// writes the database itself: it builds a TPessoaFisica from its fields and
+// calls Inserir, Alterar or Excluir.
+//
+// Screens it opens through the navigator (they may be missing; then nothing
+// opens):
+//   "TfrPesquisaPessoaFisica"  {"escolhido": QVariant::fromValue<void *>(qint32 *)}:
+//                              the opener writes the IDENTIFICADOR of the
+//                              individual picked there (left 0: none picked).
+//   "TfrAcessoRapidoPF"        {"identificador": int > 0, "dados": the text of
+//                              its lblDados, " Amigos :: name :: e-mail"}; the
+//                              locating page is to be hidden. Only after a
+//                              saved insert or change, never for person 0.
+//   "TfrPredios"               instead of the insert while Ctrl is held:
+//                              {"pessoa": QVariant::fromValue<void *>(TPessoaFisica *),
+//                              the unsaved record, valid for the call;
+//                              "caption": "Inserindo contatos para : " + name}
+//                              plus every column of the record under its
+//                              column name (PessoaFisicaComoArgs()).
+//   "TfrGrupos"                no args; the group list is read again after it.
+// Registered itself as "TfrPessoaFisica"; {"identificador": id} opens it for
+// change with that individual shown.
+class TfrPessoaFisica : public QDialog {
+    Q_OBJECT
+public:
+    enum Operacao { Nenhuma = 0, Novo = 1, Alterar = 2, Excluir = 3 };
+
+    explicit TfrPessoaFisica(QWidget *parent = nullptr);
+
+    // Fills every control from the record and remembers its identifier,
+    // seller and name (the old name of a change).
+    void MostrarPessoa(const TPessoaFisica &pessoa);
+    // How callers open the screen for change: caption "Pessoa Física --
+    // Alterando", the five buttons disabled, the person shown, operation 2.
+    void AbrirParaAlterar(const TPessoaFisica &pessoa);
+
+    int operacao() const { return m_operacao; }
+    int identificador() const { return m_identificador; }
+
+    // The record's columns as navigator arguments, keyed by column name.
+    static QVariantMap PessoaFisicaComoArgs(const TPessoaFisica &pessoa);
+    static QStringList Tratamentos();
+    static QStringList Estados();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void done(int result) override;
+
+private slots:
+    void FormShow();
+    void FormKeyDown(QKeyEvent *event);
+    void btnNovoClick(); // also "&Alterar" and "&Excluir": the button's tag is the pending operation
+    void btnGravarClick();
+    void btnCancelarClick();
+    void btnSairClick();
+    void btnNovoGrupoClick();
+    void txtGrupoCloseUp();
+    void edtEmailDblClick();
+    void edtMSNDblClick();
+    void edtCEPKeyDown(QKeyEvent *event);
+
+private:
+    void criarControles();
+    void PreencherNomes();
+    void PreencherGrupos();
+    void AtualizarRotuloGrupo();
+    void AlternarEdicao();
+    void LimparParaNovo();
+    void FormClose();
+    // Steps 1 to 14 of "Confirmar": the checks (with their messages) and the
+    // record built from the fields; nothing when a check stops the save.
+    std::optional<TPessoaFisica> LerPessoa();
+    QString nomeDoGrupo() const;
+
+    QToolButton *btnNovo = nullptr;
+    QToolButton *btnAlterar = nullptr;
+    QToolButton *btnGravar = nullptr;
+    QToolButton *btnCancelar = nullptr;
+    QToolButton *btnExcluir = nullptr;
+    QToolButton *btnSair = nullptr;
+
+    GroupList *txtGrupo = nullptr;
+    QLabel *Label22 = nullptr;
+    QToolButton *btnNovoGrupo = nullptr;
+    QCheckBox *edtPublica = nullptr;
+    QComboBox *edtTratamento = nullptr;
+    QComboBox *edtNome = nullptr;
+    QLineEdit *edtApelido = nullptr;
+    MaskedEdit *edtDataNascimento = nullptr;
+    QCheckBox *edtLembrarAniversario = nullptr;
+    QCheckBox *edtGuiaEmergencia = nullptr;
+    MaskedEdit *edtFoneR = nullptr;
+    MaskedEdit *edtFoneCe = nullptr;
+    MaskedEdit *edtFoneCo = nullptr;
+    QLineEdit *edtVoIP = nullptr;
+    QLineEdit *edtEmail = nullptr;
+    QLineEdit *edtMSN = nullptr;
+    QLabel *Label12 = nullptr;
+    MaskedEdit *edtCEP = nullptr;
+    QLineEdit *edtRua = nullptr;
+    QLineEdit *edtNumero = nullptr;
+    QLineEdit *edtBairro = nullptr;
+    QComboBox *edtCidade = nullptr;
+    QComboBox *edtEstado = nullptr;
+    QLineEdit *edtCP = nullptr;
+    QLineEdit *edtComplemento = nullptr;
+    QCheckBox *edtEnviar = nullptr;
+    QLabel *lblLogin = nullptr;
+    QGroupBox *DadosContato = nullptr;
+    QGroupBox *DadosPaginas = nullptr;
+    QTabWidget *PageControl1 = nullptr;
+
+    QLineEdit *edtProfissao = nullptr;
+    QLineEdit *edtLocalTrabalho = nullptr;
+    QComboBox *edtSexo = nullptr;
+    QComboBox *edtEstadoCivil = nullptr;
+    QComboBox *edtTipoCliente = nullptr;
+    MaskedEdit *edtClienteDesde = nullptr;
+
+    QLineEdit *edtNomeBanco[3] = {};
+    QLineEdit *edtAgencia[3] = {};
+    QLineEdit *edtNroConta[3] = {};
+    QLineEdit *edtTitularConta[3] = {};
+
+    MaskedEdit *edtCPF = nullptr;
+    QLineEdit *edtRG = nullptr;
+    QLineEdit *edtTitulo = nullptr;
+    QLineEdit *edtZona = nullptr;
+    QLineEdit *edtSeccao = nullptr;
+
+    QPlainTextEdit *edtObs = nullptr;
+
+    QLineEdit *edtMatricula = nullptr;
+    MaskedEdit *edtDataEntrada = nullptr;
+    MaskedEdit *edtDataDispensa = nullptr;
+
+    MaskedEdit *edtCartaoVisa = nullptr;
+    MaskedEdit *edtCartaoMaster = nullptr;
+    QLineEdit *edtCodSegVisa = nullptr;
+    QLineEdit *edtCodSegMaster = nullptr;
+
+    int m_operacao = Nenhuma;
+    qint32 m_identificador = 0;
+    QString m_vendedora; // VENDEDORA of the individual shown, written back unchanged
+    QString m_nomeAntigo;
+};
