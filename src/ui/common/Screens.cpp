@@ -3,6 +3,8 @@
 #include "model/TPessoaFisica.h"
 #include "model/TUsuario.h"
 #include "ui/maintenance/TfrBackUP.h"
+#include "ui/maintenance/TfrPredios.h"
+#include "ui/registration/TfrAcessoRapidoPF.h"
 #include "ui/registration/TfrGrupos.h"
 #include "ui/registration/TfrPessoaFisica.h"
 #include "ui/session/TfrAlteraSenha.h"
@@ -46,6 +48,21 @@ void InstallScreens()
             if (pessoa.Carregar())
                 dlg.AbrirParaAlterar(pessoa);
         }
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrAcessoRapidoPF"), [](QWidget *owner, const QVariantMap &args) {
+        TfrAcessoRapidoPF dlg(owner);
+        if (args.value(QStringLiteral("oculto")).toBool())
+            dlg.OcultarDados();
+        else if (!dlg.MostrarPessoa(args.value(QStringLiteral("identificador")).toInt()))
+            return 0; // no stored person: nothing to show
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrPredios"), [](QWidget *owner, const QVariantMap &args) {
+        auto *pessoa = static_cast<TPessoaFisica *>(args.value(QStringLiteral("pessoa")).value<void *>());
+        if (!pessoa)
+            return 0;
+        TfrPredios dlg(*pessoa, owner);
         return dlg.exec();
     });
     Navigator::install(std::move(nav));
