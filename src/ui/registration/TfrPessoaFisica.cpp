@@ -28,6 +28,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
@@ -252,7 +254,13 @@ void TfrPessoaFisica::criarControles()
     edtNome->setEditable(true);
     edtNome->setCompleter(nullptr);
     edtNome->setInsertPolicy(QComboBox::NoInsert);
-    edtNome->setStyleSheet(QStringLiteral("QComboBox#edtNome::drop-down { width: 0px; border: 0px; }"));
+    // a plain field: the list is stepped through with the arrow keys, no button
+    edtNome->setStyleSheet(
+        QStringLiteral("QComboBox#edtNome { border: 1px solid #a0a0a0; border-radius: 2px;"
+                       " background: white; padding: 1px 3px; }"
+                       "QComboBox#edtNome:disabled { background: palette(window); color: gray; }"
+                       "QComboBox#edtNome::drop-down { width: 0px; border: none; }"
+                       "QComboBox#edtNome::down-arrow { image: none; width: 0px; }"));
     edtNome->lineEdit()->setMaxLength(100);
     edtApelido = edit("edtApelido", 60);
     edtDataNascimento = mascara("edtDataNascimento", kMascaraData);
@@ -444,6 +452,10 @@ void TfrPessoaFisica::criarControles()
         edtTitulo = edit("edtTitulo", 13);
         edtZona = somenteDigitos(edit("edtZona", 3), 3);
         edtSeccao = somenteDigitos(edit("edtSeccao", 3), 3);
+        edtCPF->setMaximumWidth(170);
+        edtTitulo->setMaximumWidth(170);
+        edtZona->setMaximumWidth(60);
+        edtSeccao->setMaximumWidth(60);
         auto caixa = [p](const QString &titulo) {
             auto *b = new QGroupBox(titulo, p);
             return b;
@@ -457,11 +469,14 @@ void TfrPessoaFisica::criarControles()
         QGroupBox *titulo = caixa(QStringLiteral(" :: Titulo de Eleitor :: "));
         auto *ft = new QHBoxLayout(titulo);
         ft->addWidget(rotulo(QStringLiteral("Título"), edtTitulo));
-        ft->addWidget(edtTitulo, 3);
+        ft->addWidget(edtTitulo);
+        ft->addSpacing(12);
         ft->addWidget(rotulo(QStringLiteral("Zona"), edtZona));
-        ft->addWidget(edtZona, 1);
+        ft->addWidget(edtZona);
+        ft->addSpacing(12);
         ft->addWidget(rotulo(QStringLiteral("Secção"), edtSeccao));
-        ft->addWidget(edtSeccao, 1);
+        ft->addWidget(edtSeccao);
+        ft->addStretch(1);
         auto *g = new QGridLayout(p);
         g->addWidget(cpf, 0, 0);
         g->addWidget(rg, 0, 1);
@@ -509,19 +524,36 @@ void TfrPessoaFisica::criarControles()
         edtCartaoMaster = mascara("edtCartaoMaster", kMascaraCartao);
         edtCodSegVisa = somenteDigitos(edit("edtCodSegVisa", 3), 3);
         edtCodSegMaster = somenteDigitos(edit("edtCodSegMaster", 3), 3);
+        for (QLineEdit *e :
+             {static_cast<QLineEdit *>(edtCartaoVisa), static_cast<QLineEdit *>(edtCartaoMaster)})
+            e->setMaximumWidth(200);
+        edtCodSegVisa->setMaximumWidth(60);
+        edtCodSegMaster->setMaximumWidth(60);
         auto painel = [&](const char *name, const QString &marca, MaskedEdit *cartao, QLineEdit *codigo) {
             auto *b = new QGroupBox(p);
             b->setObjectName(QString::fromLatin1(name));
+            // the card brand's picture: its name on the brand's colour
+            QPixmap figuraMarca(64, 40);
+            figuraMarca.fill(name == QByteArray("Panel1") ? QColor(26, 31, 113) : QColor(235, 0, 27));
+            {
+                QPainter pintor(&figuraMarca);
+                pintor.setPen(Qt::white);
+                QFont fonte = font();
+                fonte.setBold(true);
+                pintor.setFont(fonte);
+                pintor.drawText(figuraMarca.rect(), Qt::AlignCenter,
+                                name == QByteArray("Panel1") ? QStringLiteral("VISA")
+                                                             : QStringLiteral("MASTER"));
+            }
             auto *figura = new QLabel(p);
-            figura->setPixmap(style()->standardIcon(QStyle::SP_DriveFDIcon).pixmap(32, 32));
+            figura->setPixmap(figuraMarca);
             auto *g = new QGridLayout(b);
             g->addWidget(figura, 0, 0, 2, 1);
             g->addWidget(rotulo(marca, cartao), 0, 1);
             g->addWidget(rotulo(QStringLiteral("Codigo"), codigo), 0, 2);
             g->addWidget(cartao, 1, 1);
             g->addWidget(codigo, 1, 2);
-            g->setColumnStretch(1, 4);
-            g->setColumnStretch(2, 1);
+            g->setColumnStretch(3, 1);
             return b;
         };
         auto *h = new QVBoxLayout(p);
@@ -545,7 +577,7 @@ void TfrPessoaFisica::criarControles()
     layout->addWidget(DadosContato);
     layout->addWidget(DadosPaginas, 1);
     layout->addWidget(lblLogin);
-    resize(860, 600);
+    resize(1000, 660);
 
     // the screen sees the keys first (F1 wherever the focus is)
     for (QWidget *w : findChildren<QWidget *>())
