@@ -319,13 +319,11 @@ void TfrPessoaFisica::criarControles()
     int r = 0;
     contato->addWidget(rotulo(QStringLiteral("Tratamento"), edtTratamento), r, 0);
     contato->addWidget(rotulo(QStringLiteral("Nome"), edtNome), r, 1, 1, 3);
-    contato->addWidget(rotulo(QStringLiteral("Apelido"), edtApelido), r, 4);
-    contato->addWidget(rotulo(QStringLiteral("Nascimento"), edtDataNascimento), r, 5);
+    contato->addWidget(rotulo(QStringLiteral("Apelido"), edtApelido), r, 4, 1, 2);
     ++r;
     contato->addWidget(edtTratamento, r, 0);
     contato->addWidget(edtNome, r, 1, 1, 3);
-    contato->addWidget(edtApelido, r, 4);
-    contato->addWidget(edtDataNascimento, r, 5);
+    contato->addWidget(edtApelido, r, 4, 1, 2);
     ++r;
     contato->addWidget(rotulo(QStringLiteral("Residencial"), edtFoneR), r, 0);
     contato->addWidget(rotulo(QStringLiteral("Celular"), edtFoneCe), r, 1);
@@ -569,6 +567,10 @@ void TfrPessoaFisica::criarControles()
     grupo->addSpacing(16);
     grupo->addWidget(edtPublica);
     grupo->addStretch(1);
+    // outside the contact box: the birth date stays usable while browsing
+    grupo->addWidget(rotulo(QStringLiteral("Nascimento"), edtDataNascimento));
+    edtDataNascimento->setMaximumWidth(110);
+    grupo->addWidget(edtDataNascimento);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);

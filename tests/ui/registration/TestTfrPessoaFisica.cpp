@@ -533,6 +533,46 @@ private slots:
         QCOMPARE(child<QTabWidget>(&t.dlg, QStringLiteral("PageControl1"))->currentIndex(), 2);
     }
 
+    void enterInTheCepFieldFillsTheAddressFromTheDatabase()
+    {
+        const int id = insertPessoaFisica(db(), QStringLiteral("Joana Souza"), 7, kLogin);
+        QVERIFY(exec(db(), QStringLiteral("UPDATE PESSOAFISICA SET CEP = 1310100, RUA = 'Rua Augusta', "
+                                          "BAIRRO = 'Consolação', CIDADE = 'São Paulo', ESTADO = 'SP' "
+                                          "WHERE IDENTIFICADOR = %1")
+                               .arg(id)));
+        Tela t;
+        t.botao("btnNovo")->click();
+        QVERIFY(t.mascara("edtCEP")->setValue(QStringLiteral("01310100")));
+        QTest::keyClick(t.mascara("edtCEP"), Qt::Key_Return);
+        QCOMPARE(t.edit("edtRua")->text(), QStringLiteral("Rua Augusta"));
+        QCOMPARE(t.edit("edtBairro")->text(), QStringLiteral("Consolação"));
+        QCOMPARE(t.combo("edtCidade")->currentText(), QStringLiteral("São Paulo"));
+        QCOMPARE(t.combo("edtEstado")->currentText(), QStringLiteral("SP"));
+        QCOMPARE(child<QLabel>(&t.dlg, QStringLiteral("Label12"))->text(), QStringLiteral("CEP"));
+        QVERIFY(t.editando());
+    }
+
+    void doubleClickOnAnEmailWritesToIt()
+    {
+        Tela t;
+        t.botao("btnNovo")->click();
+        QTest::mouseDClick(t.edit("edtMSN"), Qt::LeftButton);
+        QCOMPARE(m_seams.shell->opened, QStringList());
+        t.edit("edtEmail")->setText(QStringLiteral("maria@exemplo.com.br"));
+        QTest::mouseDClick(t.edit("edtEmail"), Qt::LeftButton);
+        QCOMPARE(m_seams.shell->opened, QStringList{QStringLiteral("mailto:maria@exemplo.com.br")});
+    }
+
+    void groupListAndBirthDateStayUsableWhileBrowsing()
+    {
+        Tela t;
+        QVERIFY(!t.editando());
+        QVERIFY(t.grupo()->isEnabled());
+        QVERIFY(t.mascara("edtDataNascimento")->isEnabled());
+        QVERIFY(!t.combo("edtNome")->isEnabled());
+        QVERIFY(!t.edit("edtRua")->isEnabled());
+    }
+
     void f1OpensTheHelpPage()
     {
         Tela t;
