@@ -7,6 +7,8 @@
 #include "ui/registration/TfrAcessoRapidoPF.h"
 #include "ui/registration/TfrGrupos.h"
 #include "ui/registration/TfrPessoaFisica.h"
+#include "ui/search/TfrPesquisaPessoaFisica.h"
+#include "ui/search/TfrPesquisaPessoaJuridica.h"
 #include "ui/session/TfrAlteraSenha.h"
 #include "ui/session/TfrNovoUsuario.h"
 #include "ui/session/TfrPesquisaAnotacao.h"
@@ -38,17 +40,16 @@ void InstallScreens()
         TfrGrupos dlg(owner);
         return dlg.exec();
     });
-    nav->add(QStringLiteral("TfrPessoaFisica"), [](QWidget *owner, const QVariantMap &args) {
-        TfrPessoaFisica dlg(owner);
-        // {"identificador": id} opens it for change with that individual
-        const int id = args.value(QStringLiteral("identificador")).toInt();
-        if (id > 0) {
-            TPessoaFisica pessoa;
-            pessoa.Identificador = id;
-            if (pessoa.Carregar())
-                dlg.AbrirParaAlterar(pessoa);
-        }
-        return dlg.exec();
+    // the picked person's identifier is left in UltimoEscolhido (0: none)
+    nav->add(QStringLiteral("TfrPesquisaPessoaFisica"), [](QWidget *owner, const QVariantMap &) {
+        const auto pessoa = TfrPesquisaPessoaFisica::escolher(owner);
+        TfrPesquisaPessoaFisica::UltimoEscolhido = pessoa ? pessoa->Identificador : 0;
+        return pessoa ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
+    nav->add(QStringLiteral("TfrPesquisaPessoaJuridica"), [](QWidget *owner, const QVariantMap &) {
+        const auto empresa = TfrPesquisaPessoaJuridica::escolher(owner);
+        TfrPesquisaPessoaJuridica::UltimoEscolhido = empresa ? empresa->Identificador : 0;
+        return empresa ? int(QDialog::Accepted) : int(QDialog::Rejected);
     });
     nav->add(QStringLiteral("TfrAcessoRapidoPF"), [](QWidget *owner, const QVariantMap &args) {
         TfrAcessoRapidoPF dlg(owner);
@@ -63,6 +64,18 @@ void InstallScreens()
         if (!pessoa)
             return 0;
         TfrPredios dlg(*pessoa, owner);
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrPessoaFisica"), [](QWidget *owner, const QVariantMap &args) {
+        TfrPessoaFisica dlg(owner);
+        // {"identificador": id} opens it for change with that individual
+        const int id = args.value(QStringLiteral("identificador")).toInt();
+        if (id > 0) {
+            TPessoaFisica pessoa;
+            pessoa.Identificador = id;
+            if (pessoa.Carregar())
+                dlg.AbrirParaAlterar(pessoa);
+        }
         return dlg.exec();
     });
     Navigator::install(std::move(nav));

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class GroupList;
+class QGroupBox;
+class TPessoa;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class Query;
+class ResultadoPesquisaModel;
+
+// What the two name-search panels share: the precise and phonetic name
+// searches, the group search, the result grid and the pick by double-click.
+// A search is one statement; its rows become the panel's list only when the
+// whole statement succeeded, and a failed search empties list and grid, so
+// the grid never shows persons the list does not hold.
+class FramePesquisa : public QWidget {
+    Q_OBJECT
+public:
+    // The search modes both panels have; the group mode differs per panel.
+    static constexpr int ModoFonetico = 0;
+    static constexpr int ModoNome = 3;
+
+    ~FramePesquisa() override;
+
+    // Position in the found list of the person picked by double-click, -1 for none.
+    int IndiceEscolhido() const { return m_indiceEscolhido; }
+
+    // Runs the search of `modo` and shows its result (one statement).
+    void Pesquisar(int modo);
+    // Redraws the grid from the found list.
+    void MostrarResultado();
+    // Fills txtGrupo with every group, none selected. A failure leaves it empty, silently.
+    void CarregarGrupos();
+
+    QTableView *grade() const { return Grid; }
+
+signals:
+    // The grid was double-clicked (IndiceEscolhido is already set).
+    void gradeDuploClique();
+
+protected:
+    FramePesquisa(QStringList cabecalhos, QWidget *parent);
+
+    // Built by the constructor; the panels place them.
+    QGroupBox *GroupBox1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *edtNome = nullptr;
+    QPushButton *SpeedButton1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *edtNomeF = nullptr;
+    QPushButton *SpeedButton4 = nullptr;
+    QGroupBox *GroupBox3 = nullptr;
+    GroupList *txtGrupo = nullptr;
+    QPushButton *SpeedButton3 = nullptr;
+    QTableView *Grid = nullptr;
+
+    // Ties the controls to their handlers and lays them out; `extra` (the
+    // nickname box) goes between the name and group boxes.
+    void montar(QWidget *extra);
+
+    virtual int modoGrupo() const = 0;
+    // The statement of a mode; empty for a mode the panel does not have.
+    virtual QString comando(int modo) const = 0;
+    // Binds the mode's own parameter (LOGIN and PUBLICA are bound here).
+    virtual void vincular(Query &q, int modo) const;
+    // A new list is being read: rows go to a list of their own until the
+    // statement is through, then replace the found list (or are dropped).
+    virtual void iniciarLeitura() = 0;
+    virtual void lerLinha(const Query &q) = 0;
+    virtual void concluirLeitura(bool ok) = 0;
+
+    // The columns every person has (group name included) from a row.
+    static void lerPessoa(const Query &q, TPessoa &p);
+
+    virtual int quantidade() const = 0;
+    virtual QString texto(int linha, int coluna) const = 0;
+    virtual bool naGuia(int linha) const = 0;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void SpeedButton1Click();
+    void edtNomeKeyDown();
+    void SpeedButton3Click();
+    void txtGrupoCloseUp();
+    void GridDblClick();
+    void FrameEnter();
+
+private:
+    int m_indiceEscolhido = -1;
+    int m_linhaClicada = -1; // the grid row under the double-click, -1 outside the rows
+    ResultadoPesquisaModel *m_modelo = nullptr;
+    QMetaObject::Connection m_foco;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/TPessoaJuridica.h"
+#include "ui/search/FramePesquisa.h"
+
+#include <QList>
+
+// Finds companies visible to the current user by part of the name, by the
+// sound of the name or by group, and lets the user pick one by
+// double-clicking the grid.
+class TFrame_Pesquisa_Juridica : public FramePesquisa {
+    Q_OBJECT
+public:
+    static constexpr int ModoGrupo = 1;
+
+    explicit TFrame_Pesquisa_Juridica(QWidget *parent = nullptr);
+
+    // The companies of the last search, complete records, in the
+    // statement's order. Empty after a failed search.
+    const QList<TPessoaJuridica> &PessoasEncontradas() const { return m_pessoas; }
+
+protected:
+    int modoGrupo() const override { return ModoGrupo; }
+    QString comando(int modo) const override;
+    void iniciarLeitura() override;
+    void lerLinha(const Query &q) override;
+    void concluirLeitura(bool ok) override;
+    int quantidade() const override { return int(m_pessoas.size()); }
+    QString texto(int linha, int coluna) const override;
+    bool naGuia(int linha) const override { return m_pessoas.at(linha).Guia == 1; }
+
+private:
+    QList<TPessoaJuridica> m_pessoas;
+    QList<TPessoaJuridica> m_lidas;
+};

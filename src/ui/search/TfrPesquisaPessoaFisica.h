@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/TPessoaFisica.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QShowEvent;
+class TframePesquisaNome;
+
+// "Pesquisa Pessoa Física": a modal window around the individuals' search
+// panel; a double-click on the grid closes it with the person of that row.
+//
+// Openers use escolher(). Through the navigator ("TfrPesquisaPessoaFisica")
+// the window returns QDialog::Accepted when a person was picked and leaves
+// that person's identifier in UltimoEscolhido (0 when nobody was picked).
+class TfrPesquisaPessoaFisica : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrPesquisaPessoaFisica(QWidget *parent = nullptr);
+
+    TframePesquisaNome *frame() const { return framePesquisaNome1; }
+    // The picked individual, or nothing when the window closed otherwise.
+    std::optional<TPessoaFisica> escolhido() const;
+
+    // Shows the window modally and returns the picked individual.
+    static std::optional<TPessoaFisica> escolher(QWidget *owner);
+
+    // Identifier picked in the window the navigator opened last; 0: none.
+    static qint32 UltimoEscolhido;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void FormShow();
+    void framePesquisaNome1GridDblClick();
+
+private:
+    TframePesquisaNome *framePesquisaNome1 = nullptr;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "model/TPessoaFisica.h"
+#include "ui/search/FramePesquisa.h"
+
+#include <QList>
+
+// Finds individuals visible to the current user by part of the name, by the
+// sound of the name, by part of the nickname or by group, and lets the user
+// pick one by double-clicking the grid.
+class TframePesquisaNome : public FramePesquisa {
+    Q_OBJECT
+public:
+    static constexpr int ModoApelido = 1;
+    static constexpr int ModoGrupo = 2;
+
+    explicit TframePesquisaNome(QWidget *parent = nullptr);
+
+    // The individuals of the last search, complete records, in the
+    // statement's order. Empty after a failed search.
+    const QList<TPessoaFisica> &PessoasEncontradas() const { return m_pessoas; }
+
+protected:
+    int modoGrupo() const override { return ModoGrupo; }
+    QString comando(int modo) const override;
+    void vincular(Query &q, int modo) const override;
+    void iniciarLeitura() override;
+    void lerLinha(const Query &q) override;
+    void concluirLeitura(bool ok) override;
+    int quantidade() const override { return int(m_pessoas.size()); }
+    QString texto(int linha, int coluna) const override;
+    bool naGuia(int linha) const override { return m_pessoas.at(linha).Guia == 1; }
+
+private slots:
+    void SpeedButton2Click();
+
+private:
+    QGroupBox *GroupBox2 = nullptr;
+    QLineEdit *edtApelido = nullptr;
+    QPushButton *SpeedButton2 = nullptr;
+
+    QList<TPessoaFisica> m_pessoas;
+    QList<TPessoaFisica> m_lidas;
+};
