@@ -1,5 +1,7 @@
 #include "model/TContato_PJ.h"
 
+#include "model/Mensagens.h"
+
 #include "data/DbOperation.h"
 #include "data/Query.h"
 #include "data/TDM.h"
@@ -31,8 +33,6 @@ const QString kExcluir = QStringLiteral("DELETE FROM CONTATO_PJ WHERE IDENTIFICA
 
 const QString kExcluirDaEmpresa =
     QStringLiteral("DELETE FROM CONTATO_PJ WHERE IDENTIFICADOR_PJ = :IDENTIFICADOR_PJ ");
-
-const QString kNaoEncontrado = QStringLiteral("Registro não encontrado! Os dados não foram alterados.");
 
 // Every contact operation shows the statement, a line break and the reason.
 Resultado falhou(const QString &sql, const QString &motivo)
@@ -117,7 +117,7 @@ Resultado TContato_PJ::Alterar()
     if (!r)
         return falhou(kAlterar, r.error);
     if (linhas == 0)
-        return falhou(kAlterar, kNaoEncontrado);
+        return falhou(kAlterar, RegistroNaoEncontrado());
     return Resultado::Gravado;
 }
 

@@ -1,5 +1,7 @@
 #include "model/TPessoaFisica.h"
 
+#include "model/Mensagens.h"
+
 #include "data/DbOperation.h"
 #include "data/Query.h"
 #include "services/Seams.h"
@@ -81,13 +83,6 @@ const QString kLocalizar =
                    " NRO_CONTA02 = :NRO_CONTA02 AND  TITULAR_CONTA02 = :TITULAR_CONTA02 AND NOME_BANCO03 ="
                    " :NOME_BANCO03 AND  AGENCIA03 = :AGENCIA03 AND  NRO_CONTA03 = :NRO_CONTA03 AND "
                    " TITULAR_CONTA03 = :TITULAR_CONTA03 AND P_MATRICULA = :P_MATRICULA");
-
-const QString kNaoEncontrado = QStringLiteral("Registro não encontrado! Os dados não foram alterados.");
-
-void mostrarErro(const QString &texto)
-{
-    Seams::messages().show(texto, MessageService::Kind::Error);
-}
 
 } // namespace
 
@@ -202,7 +197,7 @@ Resultado TPessoaFisica::Inserir()
     // user is never asked about a save that cannot happen
     const QString recusa = TextoRecusado(CamposTexto());
     if (!recusa.isEmpty()) {
-        mostrarErro(Nome + kQuebra + kInserir + kQuebra + recusa);
+        MostrarErro(Nome + kQuebra + kInserir + kQuebra + recusa);
         return Resultado::Falhou;
     }
     if (const auto parar = AvisoNomeDuplicado(kUmNome, kVariosNomes))
@@ -216,7 +211,7 @@ Resultado TPessoaFisica::Inserir()
             novo = q.field(col("IDENTIFICADOR")).asInt();
     });
     if (!r) {
-        mostrarErro(Nome + kQuebra + kInserir + kQuebra + r.error);
+        MostrarErro(Nome + kQuebra + kInserir + kQuebra + r.error);
         return Resultado::Falhou;
     }
     Identificador = novo;
@@ -229,7 +224,7 @@ Resultado TPessoaFisica::Alterar()
     CompletarLogin();
     const QString recusa = TextoRecusado(CamposTexto());
     if (!recusa.isEmpty()) {
-        mostrarErro(recusa + kQuebra + kAlterar);
+        MostrarErro(recusa + kQuebra + kAlterar);
         return Resultado::Falhou;
     }
     // exact comparison: a change of letter case is a change of name
@@ -245,7 +240,7 @@ Resultado TPessoaFisica::Alterar()
         linhas = q.rowsAffected();
     });
     if (!r || linhas == 0) {
-        mostrarErro((r ? kNaoEncontrado : r.error) + kQuebra + kAlterar);
+        MostrarErro((r ? RegistroNaoEncontrado() : r.error) + kQuebra + kAlterar);
         return Resultado::Falhou;
     }
     NomeAntigo = Nome;
@@ -308,7 +303,7 @@ bool TPessoaFisica::LocalizarIdentificador()
         }
     });
     if (!r) {
-        mostrarErro(r.error);
+        MostrarErro(r.error);
         return false;
     }
     if (achou)

@@ -1,5 +1,7 @@
 #include "model/TPessoaJuridica.h"
 
+#include "model/Mensagens.h"
+
 #include "data/DbOperation.h"
 #include "data/Query.h"
 #include "services/Seams.h"
@@ -58,13 +60,6 @@ const QString kLocalizar =
                    " CIDADE = :CIDADE AND ESTADO = :ESTADO AND CEP = :CEP AND CP = :CP AND COMPLEMENTO ="
                    " :COMPLEMENTO AND ENVIAR = :ENVIAR AND PUBLICA = :PUBLICA AND LOGIN = :LOGIN AND GUIA ="
                    " :GUIA");
-
-const QString kNaoEncontrado = QStringLiteral("Registro não encontrado! Os dados não foram alterados.");
-
-void mostrarErro(const QString &texto)
-{
-    Seams::messages().show(texto, MessageService::Kind::Error);
-}
 
 } // namespace
 
@@ -126,7 +121,7 @@ Resultado TPessoaJuridica::Inserir()
     // user is never asked about a save that cannot happen
     const QString recusa = TextoRecusado(CamposTexto());
     if (!recusa.isEmpty()) {
-        mostrarErro(recusa);
+        MostrarErro(recusa);
         return Resultado::Falhou;
     }
     if (const auto parar = AvisoNomeDuplicado(kUmNomeInserindo, kVariosNomes))
@@ -140,7 +135,7 @@ Resultado TPessoaJuridica::Inserir()
             novo = q.field(col("IDENTIFICADOR")).asInt();
     });
     if (!r) {
-        mostrarErro(r.error);
+        MostrarErro(r.error);
         return Resultado::Falhou;
     }
     Identificador = novo;
@@ -153,7 +148,7 @@ Resultado TPessoaJuridica::Alterar()
     CompletarLogin();
     const QString recusa = TextoRecusado(CamposTexto());
     if (!recusa.isEmpty()) {
-        mostrarErro(recusa);
+        MostrarErro(recusa);
         return Resultado::Falhou;
     }
     // exact comparison: a change of letter case is a change of name
@@ -169,7 +164,7 @@ Resultado TPessoaJuridica::Alterar()
         linhas = q.rowsAffected();
     });
     if (!r || linhas == 0) {
-        mostrarErro(r ? kNaoEncontrado : r.error);
+        MostrarErro(r ? RegistroNaoEncontrado() : r.error);
         return Resultado::Falhou;
     }
     NomeAntigo = Nome;
@@ -200,7 +195,7 @@ bool TPessoaJuridica::Carregar(qint32 identificador)
         }
     });
     if (!r) {
-        mostrarErro(r.error);
+        MostrarErro(r.error);
         return false;
     }
     if (!achou)
@@ -226,7 +221,7 @@ bool TPessoaJuridica::LocalizarIdentificador()
         }
     });
     if (!r) {
-        mostrarErro(r.error);
+        MostrarErro(r.error);
         return false;
     }
     if (achou)

@@ -40,15 +40,20 @@ void InstallScreens()
         TfrGrupos dlg(owner);
         return dlg.exec();
     });
-    // the picked person's identifier is left in UltimoEscolhido (0: none)
-    nav->add(QStringLiteral("TfrPesquisaPessoaFisica"), [](QWidget *owner, const QVariantMap &) {
+    // the picked person's identifier goes to the qint32 that args["escolhido"]
+    // points at (0: nobody), and stays in UltimoEscolhido
+    nav->add(QStringLiteral("TfrPesquisaPessoaFisica"), [](QWidget *owner, const QVariantMap &args) {
         const auto pessoa = TfrPesquisaPessoaFisica::escolher(owner);
         TfrPesquisaPessoaFisica::UltimoEscolhido = pessoa ? pessoa->Identificador : 0;
+        if (auto *out = static_cast<qint32 *>(args.value(QStringLiteral("escolhido")).value<void *>()))
+            *out = TfrPesquisaPessoaFisica::UltimoEscolhido;
         return pessoa ? int(QDialog::Accepted) : int(QDialog::Rejected);
     });
-    nav->add(QStringLiteral("TfrPesquisaPessoaJuridica"), [](QWidget *owner, const QVariantMap &) {
+    nav->add(QStringLiteral("TfrPesquisaPessoaJuridica"), [](QWidget *owner, const QVariantMap &args) {
         const auto empresa = TfrPesquisaPessoaJuridica::escolher(owner);
         TfrPesquisaPessoaJuridica::UltimoEscolhido = empresa ? empresa->Identificador : 0;
+        if (auto *out = static_cast<qint32 *>(args.value(QStringLiteral("escolhido")).value<void *>()))
+            *out = TfrPesquisaPessoaJuridica::UltimoEscolhido;
         return empresa ? int(QDialog::Accepted) : int(QDialog::Rejected);
     });
     nav->add(QStringLiteral("TfrAcessoRapidoPF"), [](QWidget *owner, const QVariantMap &args) {

@@ -157,7 +157,7 @@ void TfrAcessoRapidoPF::btnLocalizarClick()
 {
     qint32 escolhido = -1;
     Navigator::instance().open(kPesquisa, this,
-                               {{QStringLiteral("selecionado"), QVariant::fromValue<void *>(&escolhido)}});
+                               {{QStringLiteral("escolhido"), QVariant::fromValue<void *>(&escolhido)}});
     if (escolhido <= 0)
         return;
     TPessoaFisica p;

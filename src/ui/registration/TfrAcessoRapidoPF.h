@@ -15,7 +15,7 @@ class QToolButton;
 //
 // Navigator: "TfrAcessoRapidoPF" with args {"identificador": int} (a saved
 // person; nothing opens for 0 or less) or {"oculto": true} (locate first).
-// It opens "TfrPesquisaPessoaFisica" with args {"selecionado":
+// It opens "TfrPesquisaPessoaFisica" with args {"escolhido":
 // QVariant::fromValue<void *>(qint32 *)}: the dialog writes the picked
 // person's identifier there and leaves it alone when none is picked.
 // "TfrAlbum", "TfrFinancas" and "TfrHistorico" get {"identificador": int,

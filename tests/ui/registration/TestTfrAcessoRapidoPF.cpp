@@ -205,7 +205,7 @@ private slots:
         const int bia = m_bia;
         nav->onOpen = [bia](const QString &screen, QWidget *, const QVariantMap &args) {
             if (screen == kPesquisa)
-                *static_cast<qint32 *>(args.value(QStringLiteral("selecionado")).value<void *>()) = bia;
+                *static_cast<qint32 *>(args.value(QStringLiteral("escolhido")).value<void *>()) = bia;
             return 1;
         };
         Tela t;

@@ -14,6 +14,7 @@
 #include "ui/search/TfrPesquisaPessoaJuridica.h"
 #include "ui/search/TframePesquisaNome.h"
 
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -31,6 +32,11 @@ void pesquisar(QDialog *dlg, const QString &nome)
 
 void duploClique(QDialog *dlg, int linha)
 {
+    // on a loaded machine the driver may act before the window is laid out
+    if (!QTest::qWaitForWindowExposed(dlg))
+        qWarning("the search window was never shown");
+    if (dlg->layout())
+        dlg->layout()->activate();
     auto *grid = dlg->findChild<QTableView *>(QStringLiteral("Grid"));
     const QPoint onde = grid->visualRect(grid->model()->index(linha, 1)).center();
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, onde);
