@@ -112,6 +112,15 @@ QString FormatPhone(const QString &digits)
     return s;
 }
 
+QString FormatFone0800(const QString &stored)
+{
+    QString s = stored;
+    for (int position : {4, 7, 10})
+        if (position < s.size())
+            s.insert(position, u' ');
+    return s;
+}
+
 bool IsNameParticle(const QString &word)
 {
     static const std::array<QStringView, 12> particles = {u"da",  u"de",  u"di",  u"do", u"du",  u"das",

@@ -15,6 +15,12 @@ QString ScrambleText(const QString &text, quint16 key);
 // "32451234" -> "3245-1234", "1132451234" -> "(11)3245-1234".
 QString FormatPhone(const QString &digits);
 
+// Toll-free numbers as stored ("08001234567") shown in groups of four, two,
+// two and three digits: "0800 12 34 567". A blank goes before the 5th, the
+// 8th and the 11th character only when that character exists, so a short
+// number never gets trailing blanks.
+QString FormatFone0800(const QString &stored);
+
 // Upper-cases the first letter of every word except the particles ("da",
 // "de"...); the last word always gets its capital. Blank runs collapse.
 QString CapitalizeName(const QString &text);

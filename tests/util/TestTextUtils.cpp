@@ -121,6 +121,24 @@ private slots:
         QCOMPARE(FormatPhone(digits), shown);
     }
 
+    void formatFone0800_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("eleven digits") << u"08001234567"_s << u"0800 12 34 567"_s;
+        QTest::newRow("ten digits") << u"0800123456"_s << u"0800 12 34 56"_s;
+        QTest::newRow("eight digits") << u"08001234"_s << u"0800 12 34"_s;
+        QTest::newRow("seven digits") << u"0800123"_s << u"0800 12 3"_s;
+        QTest::newRow("four digits") << u"0800"_s << u"0800"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void formatFone0800()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QCOMPARE(FormatFone0800(stored), shown);
+    }
+
     void isNameParticle_data()
     {
         QTest::addColumn<QString>("word");
