@@ -63,9 +63,10 @@ public:
     // and takes its identifier and columns; false, with the record as it
     // was, when none matches. An error is shown.
     bool LocalizarIdentificador();
+    // Fills the record from the current row of a "SELECT * FROM PESSOAFISICA".
+    void Ler(const Query &q);
 
 private:
     QList<CampoTexto> CamposTexto() const;
     void Vincular(Query &q, double dataNascimento) const;
-    void Ler(const Query &q);
 };

@@ -7,6 +7,7 @@
 #include "services/Seams.h"
 #include "util/DateTime.h"
 #include "util/Formats.h"
+#include "util/PaginaHtml.h"
 #include "util/TextUtils.h"
 #include "util/Win1252.h"
 
@@ -19,7 +20,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -40,38 +40,6 @@ QString posicao(int numero)
 {
     return FormatFloat(QStringLiteral("\"Exibindo Anotação \"000 \"de\" "), numero) +
            FormatFloat(QStringLiteral("000"), TfrPesquisaAnotacao::NotasEncontradas.size());
-}
-
-// Escaped first, so a "<b>" typed in a note shows as text and the <BR>
-// added afterwards stays markup.
-QString paraHtml(const QString &texto)
-{
-    QString html = texto.toHtmlEscaped();
-    html.replace(QStringLiteral("\r\n"), QStringLiteral("<BR>"));
-    html.replace(QLatin1Char('\n'), QStringLiteral("<BR>"));
-    html.replace(QLatin1Char('\r'), QStringLiteral("<BR>"));
-    return html;
-}
-
-// The page is Windows-1252; what it cannot hold goes as a numeric entity,
-// so no character is lost (a surrogate pair is one entity).
-QByteArray paraPagina(const QString &html)
-{
-    QByteArray out;
-    out.reserve(html.size());
-    for (qsizetype i = 0; i < html.size(); ++i) {
-        const QChar c = html[i];
-        const int byte = Win1252::toByte(c);
-        if (byte >= 0) {
-            out += char(byte);
-            continue;
-        }
-        char32_t codigo = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < html.size() && html[i + 1].isLowSurrogate())
-            codigo = QChar::surrogateToUcs4(c, html[++i]);
-        out += "&#" + QByteArray::number(quint32(codigo)) + ';';
-    }
-    return out;
 }
 
 } // namespace
@@ -434,7 +402,7 @@ void TfrPesquisaAnotacao::Imprimir(bool todas)
                       QStringLiteral("</b></font></td>")
                << QStringLiteral("</tr>") << QStringLiteral("<tr> <td width=\"100%\">")
                << QStringLiteral("<p align=\"left\"><font size=\"3\" face=\"Arial\" color=\"#000080\">") +
-                      paraHtml(n.Texto) + QStringLiteral("</font></td>")
+                      TextoParaHtml(n.Texto) + QStringLiteral("</font></td>")
                << QStringLiteral("</tr> </table>") << QStringLiteral("<hr>");
     };
     if (todas) {
@@ -446,13 +414,10 @@ void TfrPesquisaAnotacao::Imprimir(bool todas)
     linhas << QStringLiteral("</body> </html>");
 
     const QString caminho = ProgramPath(QStringLiteral("Anot.html"));
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly) ||
-        arquivo.write(paraPagina(linhas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))) < 0 ||
-        !arquivo.commit()) {
+    QString erro;
+    if (!GravarPagina(caminho, linhas, &erro)) {
         // opening an older page here would print notes of another search
-        Seams::messages().show(QStringLiteral("Não foi possível gravar o arquivo ") + caminho,
-                               MessageService::Kind::Error);
+        Seams::messages().show(erro, MessageService::Kind::Error);
         return;
     }
     OpenWithShell(caminho);

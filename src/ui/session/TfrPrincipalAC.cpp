@@ -1,13 +1,21 @@
 #include "ui/session/TfrPrincipalAC.h"
 
+#include "app/ProgramFolder.h"
 #include "app/Settings.h"
 #include "app/Version.h"
 #include "data/TDM.h"
+#include "model/Aniversariantes.h"
+#include "model/PessoaResumo.h"
 #include "model/TUsuario.h"
 #include "services/Seams.h"
 #include "ui/common/AppIcon.h"
 #include "ui/common/Navigator.h"
+#include "ui/session/ListaAniversariantes.h"
+#include "ui/session/ListaPessoasResumo.h"
 #include "util/DateTime.h"
+#include "util/Formats.h"
+#include "util/PaginaHtml.h"
+#include "util/TextUtils.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +24,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -62,6 +72,7 @@ TfrPrincipalAC::TfrPrincipalAC(TUsuario &usuario, QWidget *parent) : QMainWindow
     centralLayout->addWidget(PageControl1);
     setCentralWidget(central);
     criarDiario();
+    criarListas();
     criarBarraDeStatus();
     criarIconeDaBandeja();
 
@@ -155,7 +166,6 @@ void TfrPrincipalAC::criarMenus()
             if (i < PageControl1->count())
                 PageControl1->setCurrentIndex(i);
         });
-        a->setEnabled(i == 0); // the list tabs come with their own screens
         exibir->addAction(a);
     }
 
@@ -397,6 +407,10 @@ void TfrPrincipalAC::FormShow()
     if (m_usuario.Tipo == 0)
         Entrarcomumnovousurio1->setEnabled(false);
     carregarDiario();
+    Panel2->setText(FormatDateTime(QStringLiteral("\"  Aniversariantes do mês de: \"mmmm"),
+                                   QDateTimeToDateTime(Seams::clock().now())));
+    CarregarAniversariantes();
+    CarregarEmergencia();
     PageControl1->setCurrentIndex(0);
     setWindowState(windowState() | Qt::WindowMaximized);
     edtTexto->setFocus();
@@ -555,4 +569,273 @@ void TfrPrincipalAC::Alterardadosde1Click()
 void TfrPrincipalAC::Entrarcomumnovousurio1Click()
 {
     Navigator::instance().open(QStringLiteral("TfrNovoUsuario"), this);
+}
+
+// ------------------------------------------------------------ list tabs
+
+void TfrPrincipalAC::criarListas()
+{
+    auto botao = [](const QString &nome, const QString &texto, QWidget *pai) {
+        auto *b = new QPushButton(texto, pai);
+        b->setObjectName(nome);
+        return b;
+    };
+    auto painel = [](const QString &nome, QWidget *pai) {
+        auto *l = new QLabel(pai);
+        l->setObjectName(nome);
+        l->setStyleSheet(
+            QStringLiteral("background: #000080; color: white; font-weight: bold; padding: 4px;"));
+        return l;
+    };
+
+    // birthdays of the month
+    auto *TabSheet2 = new QWidget(PageControl1);
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    Panel2 = painel(QStringLiteral("Panel2"), TabSheet2);
+    Lista = new ListaAniversariantes(TabSheet2);
+    Lista->setObjectName(QStringLiteral("Lista"));
+    QPushButton *imprimirMes =
+        botao(QStringLiteral("btnImprimirListaAtual"), QStringLiteral("Imprimir Lista Mês"), TabSheet2);
+    QPushButton *imprimirTodos =
+        botao(QStringLiteral("btnImprimirTodos"), QStringLiteral("Imprimir Todos Meses"), TabSheet2);
+    QPushButton *atualizar = botao(QStringLiteral("btnAtualizar"), QStringLiteral("Atualizar"), TabSheet2);
+    auto *botoes2 = new QHBoxLayout;
+    botoes2->addStretch();
+    botoes2->addWidget(imprimirMes);
+    botoes2->addWidget(imprimirTodos);
+    botoes2->addWidget(atualizar);
+    auto *layout2 = new QVBoxLayout(TabSheet2);
+    layout2->addWidget(Panel2);
+    layout2->addWidget(Lista, 1);
+    layout2->addLayout(botoes2);
+    PageControl1->addTab(TabSheet2, QStringLiteral("Aniversariantes"));
+    connect(imprimirMes, &QPushButton::clicked, this,
+            [this] { ImprimirAniversariantes(Aniversariantes::DoMes); });
+    connect(imprimirTodos, &QPushButton::clicked, this,
+            [this] { ImprimirAniversariantes(Aniversariantes::Todos); });
+    connect(atualizar, &QPushButton::clicked, this, &TfrPrincipalAC::CarregarAniversariantes);
+    connect(Lista, &QListView::doubleClicked, this, &TfrPrincipalAC::ListaDblClick);
+
+    // emergency telephones
+    auto *TabSheet3 = new QWidget(PageControl1);
+    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
+    ListaFones = new ListaPessoasResumo(ListaPessoasResumo::Estilo::Emergencia, TabSheet3);
+    ListaFones->setObjectName(QStringLiteral("ListaFones"));
+    QPushButton *atualizarFones =
+        botao(QStringLiteral("SpeedButton3"), QStringLiteral("Atualizar"), TabSheet3);
+    auto *botoes3 = new QHBoxLayout;
+    botoes3->addStretch();
+    botoes3->addWidget(atualizarFones);
+    auto *layout3 = new QVBoxLayout(TabSheet3);
+    layout3->addWidget(ListaFones, 1);
+    layout3->addLayout(botoes3);
+    PageControl1->addTab(TabSheet3, QStringLiteral("Telefones de Emergência"));
+    connect(atualizarFones, &QPushButton::clicked, this, &TfrPrincipalAC::CarregarEmergencia);
+    connect(ListaFones, &QListView::doubleClicked, this, &TfrPrincipalAC::ListaFonesDblClick);
+
+    // telephone search by name
+    auto *TabSheet4 = new QWidget(PageControl1);
+    TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
+    auto *rotulo = new QLabel(QStringLiteral("Nome"), TabSheet4);
+    edtNome = new QLineEdit(TabSheet4);
+    edtNome->setObjectName(QStringLiteral("edtNome"));
+    edtNome->setToolTip(QStringLiteral(
+        "Informe o nome ou parte dele e clique no botão OK para pesquisar por pessoas fisicas e "
+        "jurídicas.\n\nPara uma pesquisa mais detalhada acesse o menu:\n\nPesquisa -->> Pessoa "
+        "Física\nPesquisa -->> Pessoa Jurídica\nPesquisa -->> Pessoa Física e Jurídica."));
+    rotulo->setBuddy(edtNome);
+    QPushButton *ok = botao(QStringLiteral("btnProcuraPessoas"), QStringLiteral("Ok"), TabSheet4);
+    Panel22 = painel(QStringLiteral("Panel22"), TabSheet4);
+    Panel22->setText(QStringLiteral(":: Listagem de PF e/ou PJ ::"));
+    ListBox8 = new ListaPessoasResumo(ListaPessoasResumo::Estilo::Pesquisa, TabSheet4);
+    ListBox8->setObjectName(QStringLiteral("ListBox8"));
+    ListBox8->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto *linhaNome = new QHBoxLayout;
+    linhaNome->addWidget(rotulo);
+    linhaNome->addWidget(edtNome, 1);
+    linhaNome->addWidget(ok);
+    auto *layout4 = new QVBoxLayout(TabSheet4);
+    layout4->addLayout(linhaNome);
+    layout4->addWidget(Panel22);
+    layout4->addWidget(ListBox8, 1);
+    PageControl1->addTab(TabSheet4, QStringLiteral("Pesquisa Telefones (Nome)"));
+
+    MenuPF_PJ = new QMenu(this);
+    MenuPF_PJ->setObjectName(QStringLiteral("MenuPF_PJ"));
+    NomeTipo1 = MenuPF_PJ->addAction(QString());
+    NomeTipo1->setObjectName(QStringLiteral("NomeTipo1"));
+    MenuPF_PJ->addSeparator();
+    Histrico1 = MenuPF_PJ->addAction(QStringLiteral("Histórico"));
+    Histrico1->setObjectName(QStringLiteral("Histrico1"));
+    Histrico1->setEnabled(Navigator::instance().has(QStringLiteral("TfrHistorico")));
+    MenuPF_PJ->addSeparator();
+    MenuItem3 = MenuPF_PJ->addAction(QStringLiteral("Finanças"));
+    MenuItem3->setObjectName(QStringLiteral("MenuItem3"));
+    MenuItem3->setEnabled(Navigator::instance().has(QStringLiteral("TfrFinancasPesquisa")));
+    MenuItem4 = MenuPF_PJ->addSeparator();
+    MenuItem4->setObjectName(QStringLiteral("MenuItem4"));
+    MenuItem4->setVisible(false);
+    Contatos1 = MenuPF_PJ->addAction(QStringLiteral("Contatos"));
+    Contatos1->setObjectName(QStringLiteral("Contatos1"));
+    Contatos1->setEnabled(Navigator::instance().has(QStringLiteral("TfrContatoPJ")));
+    Contatos1->setVisible(false);
+
+    connect(ok, &QPushButton::clicked, this, &TfrPrincipalAC::PesquisarPorNome);
+    connect(edtNome, &QLineEdit::returnPressed, this, &TfrPrincipalAC::PesquisarPorNome);
+    connect(ListBox8, &QListView::clicked, this, &TfrPrincipalAC::ListBox8Click);
+    connect(ListBox8, &QListView::doubleClicked, this, &TfrPrincipalAC::ListBox8DblClick);
+    connect(ListBox8, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        const QModelIndex index = ListBox8->indexAt(pos);
+        if (!index.isValid())
+            return;
+        ListBox8->setCurrentIndex(index);
+        ListBox8Click(index);
+        MenuPF_PJ->popup(ListBox8->viewport()->mapToGlobal(pos));
+    });
+    connect(Histrico1, &QAction::triggered, this, &TfrPrincipalAC::Histrico1Click);
+    connect(MenuItem3, &QAction::triggered, this, &TfrPrincipalAC::MenuItem3Click);
+    connect(Contatos1, &QAction::triggered, this, &TfrPrincipalAC::Contatos1Click);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TfrPrincipalAC::PageControl1Change);
+}
+
+void TfrPrincipalAC::PageControl1Change(int index)
+{
+    if (index == 2)
+        CarregarEmergencia();
+}
+
+void TfrPrincipalAC::CarregarAniversariantes()
+{
+    Lista->Limpar();
+    const TDateTime agora = QDateTimeToDateTime(Seams::clock().now());
+    DbResult r;
+    auto pessoas = Aniversariantes::DoMesAtual(m_usuario.Login, Seams::clock().now().date().month(), &r);
+    if (!r) {
+        Seams::messages().show(r.error, MessageService::Kind::Error);
+        return;
+    }
+    Lista->Definir(std::move(pessoas), DateOf(agora));
+}
+
+void TfrPrincipalAC::ImprimirAniversariantes(int tipo)
+{
+    QStringList linhas;
+    const DbResult r = Aniversariantes::Pagina(
+        tipo == Aniversariantes::Todos ? Aniversariantes::Todos : Aniversariantes::DoMes, m_usuario.Login,
+        QDateTimeToDateTime(Seams::clock().now()), linhas);
+    if (!r) {
+        Seams::messages().show(QStringLiteral("Erro!!"), MessageService::Kind::Error);
+        return;
+    }
+    const QString caminho = ProgramPath(QStringLiteral("Aniversario.html"));
+    QString erro;
+    if (!GravarPagina(caminho, linhas, &erro)) {
+        Seams::messages().show(erro, MessageService::Kind::Error);
+        return;
+    }
+    OpenWithShell(caminho);
+}
+
+void TfrPrincipalAC::CarregarEmergencia()
+{
+    ListaFones->Definir(PessoaResumo::Emergencia(m_usuario.Login));
+}
+
+void TfrPrincipalAC::PesquisarPorNome()
+{
+    ListBox8->Limpar();
+    ListBox8->setToolTip(QString());
+    ListBox8->Definir(PessoaResumo::PorNome(m_usuario.Login, edtNome->text()));
+    const int total = ListBox8->quantidade();
+    if (total == 0) {
+        Panel22->setText(QStringLiteral(":: Listagem de PF e/ou PJ ::"));
+        return;
+    }
+    Panel22->setText(QStringLiteral(":: Listagem de PF e/ou PJ :: ") +
+                     FormatFloat(QStringLiteral("00\" pessoa(s)\""), total));
+}
+
+void TfrPrincipalAC::AbrirPessoa(const PessoaResumo &entrada)
+{
+    const QString tela = entrada.TipoPessoa == PessoaResumo::Juridica ? QStringLiteral("TfrPessoaJuridica")
+                                                                      : QStringLiteral("TfrPessoaFisica");
+    Navigator::instance().open(tela, this, {{QStringLiteral("identificador"), entrada.Identificador}});
+}
+
+void TfrPrincipalAC::ListaDblClick(const QModelIndex &index)
+{
+    const TPessoaFisica *pessoa = Lista->pessoa(index.row());
+    if (!pessoa)
+        return;
+    Navigator::instance().open(QStringLiteral("TfrPessoaFisica"), this,
+                               {{QStringLiteral("identificador"), pessoa->Identificador}});
+    CarregarAniversariantes();
+}
+
+void TfrPrincipalAC::ListaFonesDblClick(const QModelIndex &index)
+{
+    const PessoaResumo *entrada = ListaFones->entrada(index.row());
+    if (!entrada)
+        return;
+    const PessoaResumo copia = *entrada; // the list is rebuilt while the screen is open
+    AbrirPessoa(copia);
+    CarregarEmergencia();
+}
+
+void TfrPrincipalAC::ListBox8Click(const QModelIndex &index)
+{
+    const PessoaResumo *entrada = ListBox8->entrada(index.row());
+    if (!entrada) {
+        ListBox8->setToolTip(QString());
+        return;
+    }
+    ListBox8->setToolTip(ListBox8->linha(index.row()));
+    const bool empresa = entrada->TipoPessoa == PessoaResumo::Juridica;
+    NomeTipo1->setText(empresa ? QStringLiteral("Pessoa Juridica :: ") + entrada->Nome
+                               : QStringLiteral("Pessoa Fisica :: ") + entrada->Tratamento +
+                                     QLatin1Char(' ') + entrada->Nome);
+    MenuItem4->setVisible(empresa);
+    Contatos1->setVisible(empresa);
+}
+
+void TfrPrincipalAC::ListBox8DblClick(const QModelIndex &index)
+{
+    const PessoaResumo *entrada = ListBox8->entrada(index.row());
+    if (!entrada)
+        return;
+    const PessoaResumo copia = *entrada;
+    AbrirPessoa(copia);
+}
+
+const PessoaResumo *TfrPrincipalAC::entradaPesquisada() const
+{
+    return ListBox8->entrada(ListBox8->currentIndex().row());
+}
+
+void TfrPrincipalAC::Histrico1Click()
+{
+    const PessoaResumo *entrada = entradaPesquisada();
+    if (!entrada)
+        return;
+    Navigator::instance().open(
+        QStringLiteral("TfrHistorico"), this,
+        {{QStringLiteral("identificador"), entrada->Identificador},
+         {QStringLiteral("tipoPessoa"), entrada->TipoPessoa == PessoaResumo::Juridica ? 1 : 0}});
+}
+
+void TfrPrincipalAC::MenuItem3Click()
+{
+    Navigator::instance().open(QStringLiteral("TfrFinancasPesquisa"), this);
+}
+
+void TfrPrincipalAC::Contatos1Click()
+{
+    const PessoaResumo *entrada = entradaPesquisada();
+    if (!entrada || entrada->TipoPessoa != PessoaResumo::Juridica)
+        return;
+    Navigator::instance().open(QStringLiteral("TfrContatoPJ"), this,
+                               {{QStringLiteral("identificador"), entrada->Identificador},
+                                {QStringLiteral("nome"), entrada->Nome},
+                                {QStringLiteral("caption"), QStringLiteral("Contatos de ") + entrada->Nome +
+                                                                QStringLiteral("  ") + entrada->Email}});
 }

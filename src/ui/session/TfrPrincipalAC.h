@@ -5,9 +5,13 @@
 #include <QMainWindow>
 #include <QTimer>
 
+class ListaAniversariantes;
+class ListaPessoasResumo;
+struct PessoaResumo;
 class QAction;
 class QDateEdit;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -16,9 +20,11 @@ class QSystemTrayIcon;
 class QTabWidget;
 class TUsuario;
 
-// The main window: menus, tool bar, status bar with the clock, the tray icon
-// and the diary of the day. Closing it hides it beside the clock; only the
-// exit commands end the program.
+// The main window: menus, tool bar, status bar with the clock, the tray icon,
+// the diary of the day and three lists over the persons the user may see:
+// this month's birthdays, the emergency telephones and a telephone search by
+// name. Double-clicking a person opens its entry screen for change. Closing it hides it beside the clock;
+// only the exit commands end the program.
 class TfrPrincipalAC : public QMainWindow {
     Q_OBJECT
 public:
@@ -28,6 +34,17 @@ public:
     void MostrarDoRelogio();
     void EsconderAoLadoDoRelogio();
     bool diarioPendente() const;
+
+    // The list tabs. The birthday list shows the current month; an error
+    // there is shown, while the two telephone lists are simply left empty.
+    void CarregarAniversariantes();
+    // Writes "Aniversario.html" beside the program and opens it: 1 = this
+    // month, 2 = every month.
+    void ImprimirAniversariantes(int tipo);
+    void CarregarEmergencia();
+    void PesquisarPorNome();
+    // Opens the individual or company screen for change with the entry's person.
+    void AbrirPessoa(const PessoaResumo &entrada);
 
     // How the program ends (QApplication::quit by default; tests record it).
     static std::function<void()> Terminar;
@@ -51,6 +68,14 @@ private slots:
     void Alterardadosde1Click();
     void Entrarcomumnovousurio1Click();
     void commitData(QSessionManager &manager);
+    void PageControl1Change(int index);
+    void ListaDblClick(const QModelIndex &index);
+    void ListaFonesDblClick(const QModelIndex &index);
+    void ListBox8Click(const QModelIndex &index);
+    void ListBox8DblClick(const QModelIndex &index);
+    void Histrico1Click();
+    void MenuItem3Click();
+    void Contatos1Click();
 
 private:
     void criarMenus();
@@ -58,6 +83,8 @@ private:
     void criarBarraDeStatus();
     void criarDiario();
     void criarIconeDaBandeja();
+    void criarListas();
+    const PessoaResumo *entradaPesquisada() const;
     void atualizarTitulos();
     void atualizarBackup(bool criacao);
     void carregarDiario();
@@ -83,4 +110,14 @@ private:
     QTimer Timer1;
     QSystemTrayIcon *JvTrayIcon1 = nullptr;
     QAction *Alterardadosde1, *Entrarcomumnovousurio1, *QueroaversoemREDE1;
+
+    QLabel *Panel2 = nullptr;
+    ListaAniversariantes *Lista = nullptr;
+    ListaPessoasResumo *ListaFones = nullptr;
+    QLineEdit *edtNome = nullptr;
+    QLabel *Panel22 = nullptr;
+    ListaPessoasResumo *ListBox8 = nullptr;
+    QMenu *MenuPF_PJ = nullptr;
+    QAction *NomeTipo1 = nullptr, *Histrico1 = nullptr, *MenuItem3 = nullptr, *MenuItem4 = nullptr,
+            *Contatos1 = nullptr;
 };
