@@ -1,0 +1,134 @@
+#include "model/THistorico.h"
+
+#include "data/DbOperation.h"
+#include "data/Query.h"
+#include "data/TDM.h"
+#include "model/Mensagens.h"
+#include "model/TPessoa.h"
+
+namespace {
+
+QString col(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+
+const QString kQuebra = QStringLiteral("\r\n");
+
+// the identifier comes back from the insert itself
+const QString kInserir = QStringLiteral(
+    "INSERT INTO HISTORICO (IDEN_PESSOA, TIPO_PESSOA, DATA, TEXTO, IMAGEM) VALUES (:IDEN_PESSOA,"
+    " :TIPO_PESSOA, :DATA, :TEXTO, :IMAGEM) RETURNING IDENTIFICADOR");
+
+const QString kAlterarSemImagem = QStringLiteral(
+    "UPDATE HISTORICO SET IDEN_PESSOA = :IDEN_PESSOA, TIPO_PESSOA = :TIPO_PESSOA, DATA = :DATA,"
+    " TEXTO = :TEXTO WHERE IDENTIFICADOR = :IDENTIFICADOR ");
+
+const QString kAlterarComImagem = QStringLiteral(
+    "UPDATE HISTORICO SET IDEN_PESSOA = :IDEN_PESSOA, TIPO_PESSOA = :TIPO_PESSOA, DATA = :DATA,"
+    " TEXTO = :TEXTO, IMAGEM = :IMAGEM WHERE IDENTIFICADOR = :IDENTIFICADOR ");
+
+const QString kExcluir = QStringLiteral("DELETE FROM HISTORICO WHERE IDENTIFICADOR = :IDENTIFICADOR ");
+
+const QString kExcluirDaPessoa =
+    QStringLiteral("DELETE FROM HISTORICO WHERE IDEN_PESSOA = :IDEN_PESSOA AND TIPO_PESSOA = :TIPO_PESSOA ");
+
+// An empty picture is no picture: NULL, never an empty blob.
+void VincularImagem(Query &q, const QByteArray &imagem)
+{
+    if (imagem.isEmpty())
+        q.setNull(col("IMAGEM"));
+    else
+        q.setBlob(col("IMAGEM"), imagem);
+}
+
+} // namespace
+
+THistorico::THistorico() : m_db(nullptr)
+{
+}
+
+THistorico::THistorico(Database &db) : m_db(&db)
+{
+}
+
+Database &THistorico::db() const
+{
+    return m_db ? *m_db : BancoDados();
+}
+
+QString THistorico::TextoRecusado() const
+{
+    return TPessoa::TextoRecusado({{"Texto", &Texto, MaximoTexto}});
+}
+
+Resultado THistorico::Inserir(const QByteArray &imagem)
+{
+    const QString recusa = TextoRecusado();
+    if (!recusa.isEmpty()) {
+        MostrarErro(recusa);
+        return Resultado::Falhou;
+    }
+    qint32 novo = -1;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kInserir);
+        q.setInt(col("IDEN_PESSOA"), IdenPessoa);
+        q.setInt(col("TIPO_PESSOA"), TipoPessoa);
+        q.setDate(col("DATA"), Data);
+        q.setTextBlob(col("TEXTO"), Texto);
+        VincularImagem(q, imagem);
+        q.execute();
+        if (q.next())
+            novo = q.field(col("IDENTIFICADOR")).asInt();
+    });
+    if (!r) {
+        MostrarErro(kInserir + kQuebra + r.error);
+        return Resultado::Falhou;
+    }
+    Identificador = novo;
+    return Resultado::Gravado;
+}
+
+Resultado THistorico::Alterar(const QByteArray &imagem, bool manterImagem)
+{
+    const QString recusa = TextoRecusado();
+    if (!recusa.isEmpty()) {
+        MostrarErro(recusa);
+        return Resultado::Falhou;
+    }
+    int linhas = 0;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, manterImagem ? kAlterarSemImagem : kAlterarComImagem);
+        q.setInt(col("IDEN_PESSOA"), IdenPessoa);
+        q.setInt(col("TIPO_PESSOA"), TipoPessoa);
+        q.setDate(col("DATA"), Data);
+        q.setTextBlob(col("TEXTO"), Texto);
+        if (!manterImagem)
+            VincularImagem(q, imagem);
+        q.setInt(col("IDENTIFICADOR"), Identificador);
+        q.execute();
+        linhas = q.rowsAffected();
+    });
+    return r && linhas > 0 ? Resultado::Gravado : Resultado::Falhou;
+}
+
+Resultado THistorico::Excluir()
+{
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kExcluir);
+        q.setInt(col("IDENTIFICADOR"), Identificador);
+        q.execute();
+    });
+    return r ? Resultado::Gravado : Resultado::Falhou;
+}
+
+Resultado THistorico::ExcluirDaPessoa()
+{
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kExcluirDaPessoa);
+        q.setInt(col("IDEN_PESSOA"), IdenPessoa);
+        q.setInt(col("TIPO_PESSOA"), TipoPessoa);
+        q.execute();
+    });
+    return r ? Resultado::Gravado : Resultado::Falhou;
+}
