@@ -1,24 +1,16 @@
 #include "ui/registration/TfrPessoaFisica.h"
 
 #include "app/Settings.h"
-#include "data/DbOperation.h"
-#include "data/Query.h"
-#include "data/TDM.h"
 #include "model/TUsuario.h"
-#include "services/ConsultaCEP.h"
 #include "services/Seams.h"
 #include "ui/common/GroupList.h"
-#include "ui/common/GroupListModel.h"
 #include "ui/common/Help.h"
 #include "ui/common/MaskedEdit.h"
 #include "ui/common/Navigator.h"
 #include "util/DateTime.h"
 #include "util/Documentos.h"
 #include "util/TextUtils.h"
-#include "util/Win1252.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -31,7 +23,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
@@ -39,9 +30,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using namespace EntradaCadastro;
+
 namespace {
 
-const char *const kTag = "tag";
 const QString kQuebra = QStringLiteral("\r\n");
 const QString kMascaraData = QStringLiteral("!99/99/0000;1;_");
 const QString kMascaraFone = QStringLiteral("!\\(99\\)9999-9999;0;_");
@@ -50,26 +42,6 @@ const QString kCartaoZerado = QStringLiteral("0000000000000000");
 const QString kCpfZerado = QStringLiteral("00000000000");
 const QString kTituloZerado = QStringLiteral("0000000000000");
 const QString kSemData = QStringLiteral("  /  /    ");
-
-QString tresDigitos(qint32 n)
-{
-    return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
-}
-
-// A number field's integer; 0 when empty or not a number.
-qint32 inteiro(const QString &text)
-{
-    bool ok = false;
-    const qint32 n = text.trimmed().toInt(&ok);
-    return ok ? n : 0;
-}
-
-bool ehInteiro(const QString &text)
-{
-    bool ok = false;
-    text.trimmed().toInt(&ok);
-    return ok;
-}
 
 // 0 when the field holds no valid date.
 TDateTime lerData(const MaskedEdit *edit)
@@ -84,27 +56,6 @@ void mostrarData(MaskedEdit *edit, TDateTime d)
         edit->setValue(kSemData);
 }
 
-QLineEdit *somenteDigitos(QLineEdit *edit, int maximo)
-{
-    // the digit-key filter: whatever is not a digit never gets in
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    edit->setMaxLength(maximo);
-    return edit;
-}
-
-// Keeps a field in one letter case as it is typed.
-void forcarCaixa(QLineEdit *edit, bool alta)
-{
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, alta](const QString &text) {
-        const QString convertido = alta ? Win1252::toUpper(text) : Win1252::toLower(text);
-        if (convertido == text)
-            return;
-        const int cursor = edit->cursorPosition();
-        edit->setText(convertido);
-        edit->setCursorPosition(cursor);
-    });
-}
-
 } // namespace
 
 TfrPessoaFisica::TfrPessoaFisica(QWidget *parent) : QDialog(parent)
@@ -114,14 +65,14 @@ TfrPessoaFisica::TfrPessoaFisica(QWidget *parent) : QDialog(parent)
     setModal(true);
     criarControles();
 
-    connect(btnNovo, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
-    connect(btnAlterar, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
-    connect(btnExcluir, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
-    connect(btnGravar, &QToolButton::clicked, this, &TfrPessoaFisica::btnGravarClick);
-    connect(btnCancelar, &QToolButton::clicked, this, &TfrPessoaFisica::btnCancelarClick);
-    connect(btnSair, &QToolButton::clicked, this, &TfrPessoaFisica::btnSairClick);
-    connect(btnNovoGrupo, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoGrupoClick);
-    connect(txtGrupo, &GroupList::grupoSelecionado, this, &TfrPessoaFisica::txtGrupoCloseUp);
+    connect(m_barra.btnNovo, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
+    connect(m_barra.btnAlterar, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
+    connect(m_barra.btnExcluir, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
+    connect(m_barra.btnGravar, &QToolButton::clicked, this, &TfrPessoaFisica::btnGravarClick);
+    connect(m_barra.btnCancelar, &QToolButton::clicked, this, &TfrPessoaFisica::btnCancelarClick);
+    connect(m_barra.btnSair, &QToolButton::clicked, this, &TfrPessoaFisica::btnSairClick);
+    connect(m_grupo.btnNovoGrupo, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoGrupoClick);
+    connect(m_grupo.txtGrupo, &GroupList::grupoSelecionado, this, &TfrPessoaFisica::txtGrupoCloseUp);
 
     // creation
     PreencherNomes();
@@ -191,57 +142,6 @@ void TfrPessoaFisica::criarControles()
         return c;
     };
 
-    // tool bar
-    auto *barra = new QToolBar(this);
-    barra->setObjectName(QStringLiteral("ToolBar1"));
-    barra->setIconSize(QSize(24, 24));
-    auto botao = [this, barra](const char *name, const QString &caption, QStyle::StandardPixmap icon,
-                               int tag) {
-        auto *b = new QToolButton(barra);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setText(caption);
-        b->setIcon(style()->standardIcon(icon));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setAutoRaise(true);
-        b->setMinimumWidth(64);
-        b->setProperty(kTag, tag);
-        barra->addWidget(b);
-        return b;
-    };
-    btnNovo = botao("btnNovo", QStringLiteral("&Novo"), QStyle::SP_FileIcon, Novo);
-    btnAlterar = botao("btnAlterar", QStringLiteral("&Alterar"), QStyle::SP_FileDialogContentsView, Alterar);
-    btnGravar = botao("btnGravar", QStringLiteral("&Confirmar"), QStyle::SP_DialogApplyButton, 0);
-    btnCancelar = botao("btnCancelar", QStringLiteral("Cancela&r"), QStyle::SP_DialogCancelButton, 0);
-    btnExcluir = botao("btnExcluir", QStringLiteral("&Excluir"), QStyle::SP_TrashIcon, Excluir);
-    barra->addSeparator();
-    btnSair = botao("btnSair", QStringLiteral("&Sair"), QStyle::SP_DialogCloseButton, 0);
-
-    // group line
-    txtGrupo = new GroupList(this);
-    txtGrupo->setObjectName(QStringLiteral("txtGrupo"));
-    txtGrupo->setToolTip(
-        QStringLiteral("Para inserir novos grupos clique no botão ao lado.\n"
-                       "Use este espaço para agrupar as pessoas físicas e jurídicas por ramo de atividade.\n"
-                       "Exemplo: crie um grupo chamado Amigos para cadastrar todos os seus amigos."));
-    txtGrupo->setMinimumWidth(260);
-    {
-        // selected item pale blue in blue, the others white and pale green by turns
-        QAbstractItemView *v = txtGrupo->view();
-        v->setAlternatingRowColors(true);
-        QPalette p = v->palette();
-        p.setColor(QPalette::Base, Qt::white);
-        p.setColor(QPalette::AlternateBase, QColor(220, 255, 220));
-        p.setColor(QPalette::Text, Qt::black);
-        p.setColor(QPalette::Highlight, QColor(190, 200, 255));
-        p.setColor(QPalette::HighlightedText, Qt::blue);
-        v->setPalette(p);
-    }
-    Label22 = new QLabel(QStringLiteral("Grupo:"), this);
-    Label22->setObjectName(QStringLiteral("Label22"));
-    btnNovoGrupo = new QToolButton(this);
-    btnNovoGrupo->setObjectName(QStringLiteral("btnNovoGrupo"));
-    btnNovoGrupo->setText(QStringLiteral("+"));
-    btnNovoGrupo->setToolTip(QStringLiteral("Grupo de Contatos"));
     edtPublica = check("edtPublica", QStringLiteral("Pessoa Visível a Outros Usuários?"));
     edtPublica->setChecked(true);
 
@@ -249,19 +149,7 @@ void TfrPessoaFisica::criarControles()
     DadosContato = new QGroupBox(QStringLiteral("Dados Contato"), this);
     DadosContato->setObjectName(QStringLiteral("DadosContato"));
     edtTratamento = combo("edtTratamento", Tratamentos());
-    edtNome = new QComboBox(this);
-    nomear(edtNome, "edtNome");
-    edtNome->setEditable(true);
-    edtNome->setCompleter(nullptr);
-    edtNome->setInsertPolicy(QComboBox::NoInsert);
-    // a plain field: the list is stepped through with the arrow keys, no button
-    edtNome->setStyleSheet(
-        QStringLiteral("QComboBox#edtNome { border: 1px solid #a0a0a0; border-radius: 2px;"
-                       " background: white; padding: 1px 3px; }"
-                       "QComboBox#edtNome:disabled { background: palette(window); color: gray; }"
-                       "QComboBox#edtNome::drop-down { width: 0px; border: none; }"
-                       "QComboBox#edtNome::down-arrow { image: none; width: 0px; }"));
-    edtNome->lineEdit()->setMaxLength(100);
+    edtNome = CriarCampoNome(this);
     edtApelido = edit("edtApelido", 60);
     edtDataNascimento = mascara("edtDataNascimento", kMascaraData);
     edtLembrarAniversario = check("edtLembrarAniversario", QStringLiteral("Lembrar Aniversário?"));
@@ -276,34 +164,11 @@ void TfrPessoaFisica::criarControles()
     const QString dica = QStringLiteral("Duplo clique para enviar mensagem para este email!");
     edtEmail = edit("edtEmail", 100);
     edtEmail->setToolTip(dica);
-    forcarCaixa(edtEmail, false);
+    ForcarCaixa(edtEmail, false);
     edtMSN = edit("edtMSN", 100);
     edtMSN->setToolTip(dica);
-    Label12 = new QLabel(ConsultaCEP::textoRotulo(), this);
-    Label12->setObjectName(QStringLiteral("Label12"));
-    edtCEP = mascara("edtCEP", QStringLiteral("00000\\-000;0;_"));
-    edtCEP->setToolTip(QStringLiteral("Digite o CEP e tecle ENTER caso você já o tenha cadastrado."));
-    edtRua = edit("edtRua", 100);
-    edtNumero = somenteDigitos(edit("edtNumero", 8), 8);
-    edtBairro = edit("edtBairro", 100);
-    edtCidade = new QComboBox(this);
-    nomear(edtCidade, "edtCidade");
-    edtCidade->setEditable(true);
-    edtCidade->setCompleter(nullptr);
-    edtCidade->setInsertPolicy(QComboBox::NoInsert);
-    edtCidade->lineEdit()->setMaxLength(100);
-    edtEstado = combo("edtEstado", Estados());
-    edtEstado->setEditable(true);
-    edtEstado->setCompleter(nullptr);
-    edtEstado->setInsertPolicy(QComboBox::NoInsert);
-    edtEstado->lineEdit()->setMaxLength(2);
-    forcarCaixa(edtEstado->lineEdit(), true);
-    edtEstado->setCurrentText(QStringLiteral("AC"));
-    edtCP = somenteDigitos(edit("edtCP", 8), 8);
-    edtComplemento = edit("edtComplemento", 100);
-    edtEnviar = check("edtEnviar", QStringLiteral("Enviar Correspondência?"));
-    edtEnviar->setChecked(true);
-    edtEnviar->setToolTip(QStringLiteral("Deixe este campo marcado para poder imprimir etiquetas"));
+    m_endereco = std::make_unique<CamposEndereco>(
+        this, Estados(), QStringLiteral("Deixe este campo marcado para poder imprimir etiquetas"));
     lblLogin = new QLabel(this);
     lblLogin->setObjectName(QStringLiteral("lblLogin"));
 
@@ -339,31 +204,30 @@ void TfrPessoaFisica::criarControles()
     contato->addWidget(edtEmail, r, 4);
     contato->addWidget(edtMSN, r, 5);
     ++r;
-    Label12->setBuddy(edtCEP);
-    contato->addWidget(Label12, r, 0);
-    contato->addWidget(rotulo(QStringLiteral("Logradouro"), edtRua), r, 1, 1, 3);
-    contato->addWidget(rotulo(QStringLiteral("No"), edtNumero), r, 4);
-    contato->addWidget(rotulo(QStringLiteral("Complemento"), edtComplemento), r, 5);
+    contato->addWidget(m_endereco->Label12, r, 0);
+    contato->addWidget(rotulo(QStringLiteral("Logradouro"), m_endereco->edtRua), r, 1, 1, 3);
+    contato->addWidget(rotulo(QStringLiteral("No"), m_endereco->edtNumero), r, 4);
+    contato->addWidget(rotulo(QStringLiteral("Complemento"), m_endereco->edtComplemento), r, 5);
     ++r;
-    contato->addWidget(edtCEP, r, 0);
-    contato->addWidget(edtRua, r, 1, 1, 3);
-    contato->addWidget(edtNumero, r, 4);
-    contato->addWidget(edtComplemento, r, 5);
+    contato->addWidget(m_endereco->edtCEP, r, 0);
+    contato->addWidget(m_endereco->edtRua, r, 1, 1, 3);
+    contato->addWidget(m_endereco->edtNumero, r, 4);
+    contato->addWidget(m_endereco->edtComplemento, r, 5);
     ++r;
-    contato->addWidget(rotulo(QStringLiteral("Bairro"), edtBairro), r, 0, 1, 2);
-    contato->addWidget(rotulo(QStringLiteral("Cidade"), edtCidade), r, 2, 1, 2);
-    contato->addWidget(rotulo(QStringLiteral("Estado"), edtEstado), r, 4);
-    contato->addWidget(rotulo(QStringLiteral("Caixa P"), edtCP), r, 5);
+    contato->addWidget(rotulo(QStringLiteral("Bairro"), m_endereco->edtBairro), r, 0, 1, 2);
+    contato->addWidget(rotulo(QStringLiteral("Cidade"), m_endereco->edtCidade), r, 2, 1, 2);
+    contato->addWidget(rotulo(QStringLiteral("Estado"), m_endereco->edtEstado), r, 4);
+    contato->addWidget(rotulo(QStringLiteral("Caixa P"), m_endereco->edtCP), r, 5);
     ++r;
-    contato->addWidget(edtBairro, r, 0, 1, 2);
-    contato->addWidget(edtCidade, r, 2, 1, 2);
-    contato->addWidget(edtEstado, r, 4);
-    contato->addWidget(edtCP, r, 5);
+    contato->addWidget(m_endereco->edtBairro, r, 0, 1, 2);
+    contato->addWidget(m_endereco->edtCidade, r, 2, 1, 2);
+    contato->addWidget(m_endereco->edtEstado, r, 4);
+    contato->addWidget(m_endereco->edtCP, r, 5);
     ++r;
     auto *marcas = new QHBoxLayout;
     marcas->addWidget(edtLembrarAniversario);
     marcas->addWidget(edtGuiaEmergencia);
-    marcas->addWidget(edtEnviar);
+    marcas->addWidget(m_endereco->edtEnviar);
     marcas->addStretch(1);
     contato->addLayout(marcas, r, 0, 1, 6);
     for (int c = 0; c < 6; ++c)
@@ -413,34 +277,8 @@ void TfrPessoaFisica::criarControles()
         g->setRowStretch(4, 1);
     }
     // ":: Dados Bancários :: "
-    {
-        QWidget *p = pagina("TabSheet2", QStringLiteral(":: Dados Bancários :: "));
-        auto *g = new QGridLayout(p);
-        g->addWidget(new QLabel(QStringLiteral("Banco"), p), 0, 0);
-        g->addWidget(new QLabel(QStringLiteral("Agência"), p), 0, 1);
-        g->addWidget(new QLabel(QStringLiteral("Número da Conta"), p), 0, 2);
-        g->addWidget(new QLabel(QStringLiteral("Titular da Conta"), p), 0, 3);
-        const char *sufixos[3] = {"", "02", "03"};
-        const QString soNumeros = QStringLiteral("Informe apenas os números!");
-        for (int i = 0; i < 3; ++i) {
-            const QByteArray s(sufixos[i]);
-            edtNomeBanco[i] = edit(QByteArray("edtNomeBanco" + s).constData(), 30);
-            edtAgencia[i] = edit(QByteArray("edtAgencia" + s).constData(), 6);
-            edtNroConta[i] = edit(QByteArray("edtNro_Conta" + s).constData(), 15);
-            edtTitularConta[i] = edit(QByteArray("edtTitular_Conta" + s).constData(), 60);
-            edtAgencia[i]->setToolTip(soNumeros);
-            edtNroConta[i]->setToolTip(soNumeros);
-            g->addWidget(edtNomeBanco[i], i + 1, 0);
-            g->addWidget(edtAgencia[i], i + 1, 1);
-            g->addWidget(edtNroConta[i], i + 1, 2);
-            g->addWidget(edtTitularConta[i], i + 1, 3);
-        }
-        g->setColumnStretch(0, 3);
-        g->setColumnStretch(1, 1);
-        g->setColumnStretch(2, 2);
-        g->setColumnStretch(3, 4);
-        g->setRowStretch(4, 1);
-    }
+    m_contas =
+        std::make_unique<ContasBancarias>(pagina("TabSheet2", QStringLiteral(":: Dados Bancários :: ")));
     // " :: Documentos :: "
     {
         QWidget *p = pagina("TabSheet3", QStringLiteral(" :: Documentos :: "));
@@ -448,8 +286,8 @@ void TfrPessoaFisica::criarControles()
         edtCPF->setValue(kCpfZerado);
         edtRG = edit("edtRG", 15);
         edtTitulo = edit("edtTitulo", 13);
-        edtZona = somenteDigitos(edit("edtZona", 3), 3);
-        edtSeccao = somenteDigitos(edit("edtSeccao", 3), 3);
+        edtZona = AceitarSoDigitos(edit("edtZona", 3), 3);
+        edtSeccao = AceitarSoDigitos(edit("edtSeccao", 3), 3);
         edtCPF->setMaximumWidth(170);
         edtTitulo->setMaximumWidth(170);
         edtZona->setMaximumWidth(60);
@@ -487,12 +325,7 @@ void TfrPessoaFisica::criarControles()
         edtObs = new QPlainTextEdit(p);
         edtObs->setObjectName(QStringLiteral("edtObs"));
         edtObs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        // at most 32000 characters
-        connect(edtObs, &QPlainTextEdit::textChanged, edtObs, [this] {
-            const QString t = edtObs->toPlainText();
-            if (t.size() > 32000)
-                edtObs->setPlainText(t.left(32000));
-        });
+        LimitarTexto(edtObs, 32000);
         auto *v = new QVBoxLayout(p);
         v->addWidget(rotulo(QStringLiteral("Observação: :: (MAX 32000 caracteres) ::"), edtObs));
         v->addWidget(edtObs, 1);
@@ -520,8 +353,8 @@ void TfrPessoaFisica::criarControles()
         QWidget *p = pagina("TabSheet6", QStringLiteral(" :: Cartão de Crédito :: "));
         edtCartaoVisa = mascara("edtCartaoVisa", kMascaraCartao);
         edtCartaoMaster = mascara("edtCartaoMaster", kMascaraCartao);
-        edtCodSegVisa = somenteDigitos(edit("edtCodSegVisa", 3), 3);
-        edtCodSegMaster = somenteDigitos(edit("edtCodSegMaster", 3), 3);
+        edtCodSegVisa = AceitarSoDigitos(edit("edtCodSegVisa", 3), 3);
+        edtCodSegMaster = AceitarSoDigitos(edit("edtCodSegMaster", 3), 3);
         for (QLineEdit *e :
              {static_cast<QLineEdit *>(edtCartaoVisa), static_cast<QLineEdit *>(edtCartaoMaster)})
             e->setMaximumWidth(200);
@@ -561,9 +394,9 @@ void TfrPessoaFisica::criarControles()
     }
 
     auto *grupo = new QHBoxLayout;
-    grupo->addWidget(Label22);
-    grupo->addWidget(txtGrupo, 2);
-    grupo->addWidget(btnNovoGrupo);
+    grupo->addWidget(m_grupo.Label22);
+    grupo->addWidget(m_grupo.txtGrupo, 2);
+    grupo->addWidget(m_grupo.btnNovoGrupo);
     grupo->addSpacing(16);
     grupo->addWidget(edtPublica);
     grupo->addStretch(1);
@@ -574,7 +407,7 @@ void TfrPessoaFisica::criarControles()
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(barra);
+    layout->addWidget(m_barra.barra);
     layout->addLayout(grupo);
     layout->addWidget(DadosContato);
     layout->addWidget(DadosPaginas, 1);
@@ -582,8 +415,7 @@ void TfrPessoaFisica::criarControles()
     resize(1000, 660);
 
     // the screen sees the keys first (F1 wherever the focus is)
-    for (QWidget *w : findChildren<QWidget *>())
-        w->installEventFilter(this);
+    ReceberTeclas(this);
 }
 
 void TfrPessoaFisica::showEvent(QShowEvent *event)
@@ -597,7 +429,7 @@ void TfrPessoaFisica::FormShow()
 {
     AlternarEdicao();
     if (m_operacao != Alterar)
-        edtEstado->setCurrentIndex(edtEstado->findText(DefaultState()));
+        m_endereco->edtEstado->setCurrentIndex(m_endereco->edtEstado->findText(DefaultState()));
     const int pagina = ReadSettingInt(QStringLiteral("CADASTRO_PF"), QStringLiteral("TIPO_PESSOA"));
     PageControl1->setCurrentIndex(qBound(0, pagina, PageControl1->count() - 1));
 }
@@ -610,7 +442,7 @@ void TfrPessoaFisica::done(int result)
 
 void TfrPessoaFisica::FormClose()
 {
-    SetDefaultState(edtEstado->currentText());
+    SetDefaultState(m_endereco->edtEstado->currentText());
     WriteSettingInt(QStringLiteral("CADASTRO_PF"), QStringLiteral("TIPO_PESSOA"),
                     PageControl1->currentIndex());
 }
@@ -629,7 +461,7 @@ bool TfrPessoaFisica::eventFilter(QObject *watched, QEvent *event)
         FormKeyDown(key);
         if (key->isAccepted())
             return true;
-        if (watched == edtCEP) {
+        if (watched == m_endereco->edtCEP) {
             edtCEPKeyDown(key);
             if (key->isAccepted())
                 return true;
@@ -672,70 +504,17 @@ void TfrPessoaFisica::edtCEPKeyDown(QKeyEvent *event)
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return;
     event->accept();
-    const QString cep = edtCEP->value();
-    auto preencher = [this](const QString &rua, const QString &bairro, const QString &cidade,
-                            const QString &uf) {
-        edtRua->setText(rua);
-        edtBairro->setText(bairro);
-        edtCidade->setCurrentText(cidade);
-        edtEstado->setCurrentIndex(edtEstado->findText(uf.trimmed(), Qt::MatchFixedString));
-    };
-    const ConsultaCEP::Configuracao config = ConsultaCEP::Configuracao::lida();
-    if (ConsultaCEP::webDisponivel(config)) {
-        Label12->setText(ConsultaCEP::textoProcurando());
-        Label12->setStyleSheet(QStringLiteral("color: red;"));
-        Label12->repaint();
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const ConsultaCEP::RespostaWeb w = ConsultaCEP::buscarNaWeb(cep, config);
-        QApplication::restoreOverrideCursor();
-        if (!w.encontrado())
-            Seams::messages().show(ConsultaCEP::mensagemNaoLocalizado());
-        Label12->setText(ConsultaCEP::textoRotulo());
-        Label12->setStyleSheet(QString());
-        if (w.encontrado()) {
-            preencher(w.endereco.rua, w.endereco.bairro, w.endereco.cidade, w.endereco.uf);
-            return;
-        }
-    }
-    const ConsultaCEP::Resultado r = ConsultaCEP::buscarNaBase(BancoDados(), cep, true);
-    for (const QString &m : r.mensagens)
-        Seams::messages().show(m, r.erro.isEmpty() ? MessageService::Kind::Information
-                                                   : MessageService::Kind::Error);
-    if (r.encontrado)
-        preencher(r.rua, r.bairro, r.cidade, r.uf);
+    m_endereco->ConsultarCEP(true);
 }
 
 void TfrPessoaFisica::PreencherNomes()
 {
-    edtNome->clear();
-    edtNome->setEditText(QString());
-    QStringList nomes;
-    const QString login = TUsuario::atual() ? Win1252::toUpper(TUsuario::atual()->Login) : QString();
-    // only the names this user may see: another user's private persons stay hidden
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, QStringLiteral("SELECT DISTINCT(NOME) FROM PESSOAFISICA WHERE UPPER(LOGIN) = :LOGIN OR "
-                                  "PUBLICA = :PUBLICA ORDER BY NOME"));
-        q.setText(QStringLiteral("LOGIN"), login);
-        q.setInt(QStringLiteral("PUBLICA"), 1);
-        q.open();
-        while (q.next())
-            nomes << q.field(QStringLiteral("NOME")).asString();
-    });
-    if (r)
-        edtNome->addItems(nomes);
-    edtNome->setCurrentIndex(-1);
-    edtNome->setEditText(QString());
+    EntradaCadastro::PreencherNomes(edtNome, QStringLiteral("PESSOAFISICA"));
 }
 
 void TfrPessoaFisica::PreencherGrupos()
 {
-    txtGrupo->recarregar();
-    AtualizarRotuloGrupo();
-}
-
-QString TfrPessoaFisica::nomeDoGrupo() const
-{
-    return txtGrupo->currentData(GroupListModel::NomeRole).toString();
+    m_grupo.preencher();
 }
 
 void TfrPessoaFisica::txtGrupoCloseUp()
@@ -745,26 +524,20 @@ void TfrPessoaFisica::txtGrupoCloseUp()
 
 void TfrPessoaFisica::AtualizarRotuloGrupo()
 {
-    // the name comes from the item, so a code of five digits reads right
-    Label22->setText(txtGrupo->currentIndex() >= 0 ? QStringLiteral("Grupo: ") + nomeDoGrupo()
-                                                   : QStringLiteral("Grupo Não Selecionado"));
+    m_grupo.atualizarRotulo();
 }
 
 void TfrPessoaFisica::AlternarEdicao()
 {
-    const bool editar = !btnGravar->isEnabled();
-    btnGravar->setEnabled(editar);
-    btnCancelar->setEnabled(editar);
-    btnNovo->setEnabled(!editar);
-    btnExcluir->setEnabled(!editar);
-    btnAlterar->setEnabled(!editar);
+    const bool editar = !m_barra.editando();
+    m_barra.mostrarEdicao(editar);
     for (QWidget *w : std::initializer_list<QWidget *>{edtTratamento, edtNome, edtPublica, edtApelido,
                                                        DadosContato, DadosPaginas, edtLembrarAniversario,
                                                        edtGuiaEmergencia, PageControl1})
         w->setEnabled(editar);
     // the group list, its button and the birth date stay usable in both states
-    txtGrupo->setEnabled(true);
-    btnNovoGrupo->setEnabled(true);
+    m_grupo.txtGrupo->setEnabled(true);
+    m_grupo.btnNovoGrupo->setEnabled(true);
     edtDataNascimento->setEnabled(true);
     if (!editar) {
         lblLogin->clear();
@@ -774,16 +547,7 @@ void TfrPessoaFisica::AlternarEdicao()
 
 void TfrPessoaFisica::LimparParaNovo()
 {
-    for (QLineEdit *e : findChildren<QLineEdit *>()) {
-        // the line edits inside the combo boxes belong to the combos: they keep what they show
-        if (qobject_cast<QComboBox *>(e->parentWidget()))
-            continue;
-        if (auto *m = qobject_cast<MaskedEdit *>(e))
-            m->setValue(QString());
-        else
-            e->clear();
-    }
-    edtObs->clear();
+    LimparCampos(this);
     edtCPF->setValue(kCpfZerado);
 }
 
@@ -794,7 +558,7 @@ void TfrPessoaFisica::btnNovoClick()
         return;
     LimparParaNovo();
     AlternarEdicao();
-    if (botao == btnNovo) {
+    if (botao == m_barra.btnNovo) {
         // a new individual never inherits the seller of the one shown before
         m_vendedora.clear();
         m_identificador = 0;
@@ -811,7 +575,7 @@ void TfrPessoaFisica::btnNovoClick()
                 MostrarPessoa(pessoa);
         }
     }
-    m_operacao = botao->property(kTag).toInt();
+    m_operacao = BarraFerramentas::operacaoDe(botao);
 }
 
 void TfrPessoaFisica::MostrarPessoa(const TPessoaFisica &p)
@@ -833,12 +597,12 @@ void TfrPessoaFisica::MostrarPessoa(const TPessoaFisica &p)
     edtObs->setPlainText(p.Obs);
     edtMSN->setText(p.MSN);
     edtTitulo->setText(p.Titulo);
-    edtZona->setText(tresDigitos(p.Zona));
-    edtSeccao->setText(tresDigitos(p.Seccao));
+    edtZona->setText(ComZeros(p.Zona, 3));
+    edtSeccao->setText(ComZeros(p.Seccao, 3));
     edtCartaoVisa->setValue(p.CartaoVisa);
-    edtCodSegVisa->setText(tresDigitos(p.CodVisa));
+    edtCodSegVisa->setText(ComZeros(p.CodVisa, 3));
     edtCartaoMaster->setValue(p.CartaoMaster);
-    edtCodSegMaster->setText(tresDigitos(p.CodMaster));
+    edtCodSegMaster->setText(ComZeros(p.CodMaster, 3));
     edtTipoCliente->setCurrentIndex(p.TipoCliente);
     edtRG->setText(p.RG);
     edtVoIP->setText(p.Voip);
@@ -848,36 +612,16 @@ void TfrPessoaFisica::MostrarPessoa(const TPessoaFisica &p)
     edtGuiaEmergencia->setChecked(p.Guia == 1);
     lblLogin->setText(QStringLiteral("Cadastrado pelo login: ") + p.Login);
     lblLogin->setToolTip(QStringLiteral("Cadastado por: \nLogin: ") + p.Login);
-    if (!txtGrupo->selecionarCodigo(p.Grupo.Codigo))
-        txtGrupo->setCurrentIndex(-1);
-    AtualizarRotuloGrupo();
+    m_grupo.selecionar(p.Grupo.Codigo);
     mostrarData(edtDataNascimento, p.DataNascimento);
     mostrarData(edtClienteDesde, p.ClienteDesde);
     edtSexo->setCurrentIndex(p.Sexo);
     edtEstadoCivil->setCurrentIndex(p.EstadoCivil);
     edtLembrarAniversario->setChecked(p.InformarAniversario == 1);
     edtPublica->setChecked(p.Publica != 0);
-    edtNomeBanco[0]->setText(p.NomeBanco);
-    edtAgencia[0]->setText(p.Agencia);
-    edtNroConta[0]->setText(p.NroConta);
-    edtTitularConta[0]->setText(p.TitularConta);
-    edtNomeBanco[1]->setText(p.NomeBanco02);
-    edtAgencia[1]->setText(p.Agencia02);
-    edtNroConta[1]->setText(p.NroConta02);
-    edtTitularConta[1]->setText(p.TitularConta02);
-    edtNomeBanco[2]->setText(p.NomeBanco03);
-    edtAgencia[2]->setText(p.Agencia03);
-    edtNroConta[2]->setText(p.NroConta03);
-    edtTitularConta[2]->setText(p.TitularConta03);
-    edtRua->setText(p.Endereco.Rua);
-    edtNumero->setText(QStringLiteral("%1").arg(p.Endereco.Numero, 2, 10, QLatin1Char('0')));
-    edtBairro->setText(p.Endereco.Bairro);
-    edtCidade->setCurrentText(p.Endereco.Cidade);
-    edtEstado->setCurrentText(p.Endereco.Estado);
-    edtCEP->setValue(QStringLiteral("%1").arg(p.Endereco.CEP, 8, 10, QLatin1Char('0')));
-    edtCP->setText(tresDigitos(p.Endereco.CP));
-    edtComplemento->setText(p.Endereco.Complemento);
-    edtEnviar->setChecked(p.Endereco.Enviar == 1);
+    m_contas->mostrar(p);
+    m_endereco->mostrar(p.Endereco);
+    m_endereco->edtEnviar->setChecked(p.Endereco.Enviar == 1);
     // a user who may not register users cannot touch a client's terms
     const TUsuario *usuario = TUsuario::atual();
     if (usuario && usuario->Tipo == 0 && p.TipoCliente == 1) {
@@ -890,8 +634,7 @@ void TfrPessoaFisica::MostrarPessoa(const TPessoaFisica &p)
 void TfrPessoaFisica::AbrirParaAlterar(const TPessoaFisica &pessoa)
 {
     setWindowTitle(QStringLiteral("Pessoa Física -- Alterando"));
-    for (QToolButton *b : {btnNovo, btnAlterar, btnGravar, btnCancelar, btnExcluir})
-        b->setEnabled(false);
+    m_barra.desabilitarParaAlterar();
     MostrarPessoa(pessoa);
     m_operacao = Alterar;
 }
@@ -915,14 +658,10 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
         cartao->setValue(kCartaoZerado);
     }
     // 3
-    if (txtGrupo->currentIndex() < 0)
-        return parar(QStringLiteral("Você deve escolher um grupo!"), txtGrupo);
+    if (m_grupo.txtGrupo->currentIndex() < 0)
+        return parar(QStringLiteral("Você deve escolher um grupo!"), m_grupo.txtGrupo);
     // 4, 5
-    for (QLineEdit *e : {edtNumero, edtCP})
-        if (!ehInteiro(e->text()))
-            e->setText(QStringLiteral("0"));
-    if (!ehInteiro(edtCEP->value()))
-        edtCEP->setValue(QStringLiteral("0"));
+    m_endereco->corrigirNumeros();
     for (MaskedEdit *e : {edtDataNascimento, edtClienteDesde})
         if (lerData(e) == 0)
             e->setValue(QString());
@@ -946,24 +685,13 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
     p.MSN = edtMSN->text();
     p.CartaoVisa = edtCartaoVisa->value();
     p.CartaoMaster = edtCartaoMaster->value();
-    p.CodVisa = inteiro(edtCodSegVisa->text());
-    p.CodMaster = inteiro(edtCodSegMaster->text());
+    p.CodVisa = Inteiro(edtCodSegVisa->text());
+    p.CodMaster = Inteiro(edtCodSegMaster->text());
     p.TipoCliente = edtTipoCliente->currentIndex();
     p.RG = edtRG->text();
-    p.NomeBanco = edtNomeBanco[0]->text();
-    p.Agencia = edtAgencia[0]->text();
-    p.NroConta = edtNroConta[0]->text();
-    p.TitularConta = edtTitularConta[0]->text();
-    p.NomeBanco02 = edtNomeBanco[1]->text();
-    p.Agencia02 = edtAgencia[1]->text();
-    p.NroConta02 = edtNroConta[1]->text();
-    p.TitularConta02 = edtTitularConta[1]->text();
-    p.NomeBanco03 = edtNomeBanco[2]->text();
-    p.Agencia03 = edtAgencia[2]->text();
-    p.NroConta03 = edtNroConta[2]->text();
-    p.TitularConta03 = edtTitularConta[2]->text();
-    p.Grupo.Codigo = txtGrupo->codigoSelecionado();
-    p.Grupo.Nome = nomeDoGrupo();
+    m_contas->ler(p);
+    p.Grupo.Codigo = m_grupo.txtGrupo->codigoSelecionado();
+    p.Grupo.Nome = m_grupo.nomeDoGrupo();
     p.Guia = edtGuiaEmergencia->isChecked() ? 1 : 0;
     p.Publica = edtPublica->isChecked() ? 1 : 0;
     // 8
@@ -981,8 +709,8 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
         p.CPF = cpf;
     }
     // 9, 10
-    p.Zona = inteiro(edtZona->text());
-    p.Seccao = inteiro(edtSeccao->text());
+    p.Zona = Inteiro(edtZona->text());
+    p.Seccao = Inteiro(edtSeccao->text());
     p.Voip = edtVoIP->text();
     // 11
     if (!IsValidVoterTitle(edtTitulo->text())) {
@@ -1005,15 +733,7 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
     p.EstadoCivil = quint8(qMax(0, edtEstadoCivil->currentIndex()));
     p.InformarAniversario = edtLembrarAniversario->isChecked() ? 1 : 0;
     // 13
-    p.Endereco.Rua = edtRua->text();
-    p.Endereco.Numero = inteiro(edtNumero->text());
-    p.Endereco.Bairro = edtBairro->text();
-    p.Endereco.Cidade = edtCidade->currentText();
-    p.Endereco.Estado = edtEstado->currentText();
-    p.Endereco.CEP = inteiro(edtCEP->value());
-    p.Endereco.CP = inteiro(edtCP->text());
-    p.Endereco.Complemento = edtComplemento->text();
-    p.Endereco.Enviar = edtEnviar->isChecked() ? 1 : 0;
+    p.Endereco = m_endereco->ler();
     // 14: every save passes the individual to the user who saves it
     const QString login = TUsuario::atual() ? TUsuario::atual()->Login : QString();
     p.Login = login;
@@ -1133,7 +853,7 @@ void TfrPessoaFisica::btnGravarClick()
         QuickAccessEnabled(0)) {
         const qint32 id = m_operacao == Novo ? p.Identificador : m_identificador;
         if (id > 0) {
-            const QString dados = QLatin1Char(' ') + nomeDoGrupo() + QStringLiteral(" :: ") + p.Nome +
+            const QString dados = QLatin1Char(' ') + m_grupo.nomeDoGrupo() + QStringLiteral(" :: ") + p.Nome +
                                   QStringLiteral(" :: ") + p.Email;
             Navigator::instance().open(
                 QStringLiteral("TfrAcessoRapidoPF"), this,
@@ -1145,7 +865,7 @@ void TfrPessoaFisica::btnGravarClick()
     lblLogin->clear();
     m_operacao = Nenhuma;
     m_identificador = 0;
-    if (btnGravar->isEnabled())
+    if (m_barra.btnGravar->isEnabled())
         AlternarEdicao();
     edtDataNascimento->setValue(QString());
     edtClienteDesde->setValue(QString());

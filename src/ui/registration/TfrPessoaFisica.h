@@ -1,9 +1,11 @@
 #pragma once
 
 #include "model/TPessoaFisica.h"
+#include "ui/registration/EntradaCadastro.h"
 
 #include <QDialog>
 
+#include <memory>
 #include <optional>
 
 class GroupList;
@@ -44,7 +46,12 @@ class QToolButton;
 class TfrPessoaFisica : public QDialog {
     Q_OBJECT
 public:
-    enum Operacao { Nenhuma = 0, Novo = 1, Alterar = 2, Excluir = 3 };
+    enum Operacao {
+        Nenhuma = EntradaCadastro::Nenhuma,
+        Novo = EntradaCadastro::Novo,
+        Alterar = EntradaCadastro::Alterar,
+        Excluir = EntradaCadastro::Excluir
+    };
 
     explicit TfrPessoaFisica(QWidget *parent = nullptr);
 
@@ -93,18 +100,14 @@ private:
     // Steps 1 to 14 of "Confirmar": the checks (with their messages) and the
     // record built from the fields; nothing when a check stops the save.
     std::optional<TPessoaFisica> LerPessoa();
-    QString nomeDoGrupo() const;
 
-    QToolButton *btnNovo = nullptr;
-    QToolButton *btnAlterar = nullptr;
-    QToolButton *btnGravar = nullptr;
-    QToolButton *btnCancelar = nullptr;
-    QToolButton *btnExcluir = nullptr;
-    QToolButton *btnSair = nullptr;
+    // tool bar and group line first; the address and bank fields are built in place
+    EntradaCadastro::BarraFerramentas m_barra{this};
+    EntradaCadastro::LinhaGrupo m_grupo{
+        this, QStringLiteral("Exemplo: crie um grupo chamado Amigos para cadastrar todos os seus amigos.")};
+    std::unique_ptr<EntradaCadastro::CamposEndereco> m_endereco;
+    std::unique_ptr<EntradaCadastro::ContasBancarias> m_contas;
 
-    GroupList *txtGrupo = nullptr;
-    QLabel *Label22 = nullptr;
-    QToolButton *btnNovoGrupo = nullptr;
     QCheckBox *edtPublica = nullptr;
     QComboBox *edtTratamento = nullptr;
     QComboBox *edtNome = nullptr;
@@ -118,16 +121,6 @@ private:
     QLineEdit *edtVoIP = nullptr;
     QLineEdit *edtEmail = nullptr;
     QLineEdit *edtMSN = nullptr;
-    QLabel *Label12 = nullptr;
-    MaskedEdit *edtCEP = nullptr;
-    QLineEdit *edtRua = nullptr;
-    QLineEdit *edtNumero = nullptr;
-    QLineEdit *edtBairro = nullptr;
-    QComboBox *edtCidade = nullptr;
-    QComboBox *edtEstado = nullptr;
-    QLineEdit *edtCP = nullptr;
-    QLineEdit *edtComplemento = nullptr;
-    QCheckBox *edtEnviar = nullptr;
     QLabel *lblLogin = nullptr;
     QGroupBox *DadosContato = nullptr;
     QGroupBox *DadosPaginas = nullptr;
@@ -139,11 +132,6 @@ private:
     QComboBox *edtEstadoCivil = nullptr;
     QComboBox *edtTipoCliente = nullptr;
     MaskedEdit *edtClienteDesde = nullptr;
-
-    QLineEdit *edtNomeBanco[3] = {};
-    QLineEdit *edtAgencia[3] = {};
-    QLineEdit *edtNroConta[3] = {};
-    QLineEdit *edtTitularConta[3] = {};
 
     MaskedEdit *edtCPF = nullptr;
     QLineEdit *edtRG = nullptr;

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "model/TPessoaJuridica.h"
+#include "ui/registration/EntradaCadastro.h"
+
+#include <QDialog>
+#include <QList>
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+class MaskedEdit;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QShowEvent;
+class QTabWidget;
+class QValidator;
+
+// "Pessoa Jurídica": enters, changes and deletes companies. The screen never
+// writes the database itself: it builds a TPessoaJuridica from its fields and
+// calls Inserir, Alterar or Excluir.
+//
+// Screens it opens through the navigator (they may be missing; then nothing
+// opens):
+//   "TfrPesquisaPessoaJuridica" {"escolhido": QVariant::fromValue<void *>(qint32 *)}:
+//                               the opener writes the IDENTIFICADOR of the
+//                               company picked there (left 0: none picked).
+//   "TfrAcessoRapidoPJ"         {"identificador": int > 0, "dados": the text of
+//                               its lblDados, " Bancos :: name :: e-mail"}; the
+//                               locating page is to be hidden. Only after a
+//                               saved insert or change, never for company 0.
+//   "TfrContatoPJ"              {"identificador": the company, "nome": its
+//                               name as shown, "caption": the window caption}.
+//   "TfrGrupos"                 no args; the group list is read again after it.
+// Registered itself as "TfrPessoaJuridica"; {"identificador": id} opens it
+// for change with that company shown.
+class TfrPessoaJuridica : public QDialog {
+    Q_OBJECT
+public:
+    enum Operacao {
+        Nenhuma = EntradaCadastro::Nenhuma,
+        Novo = EntradaCadastro::Novo,
+        Alterar = EntradaCadastro::Alterar,
+        Excluir = EntradaCadastro::Excluir
+    };
+
+    explicit TfrPessoaJuridica(QWidget *parent = nullptr);
+
+    // Fills every control from the record and remembers its identifier and
+    // name (the old name of a change).
+    void MostrarPessoa(const TPessoaJuridica &pessoa);
+    // How callers open the screen for change: caption "Pessoa Jurídica --
+    // Alterando", the five buttons disabled, the company shown, operation 2.
+    void AbrirParaAlterar(const TPessoaJuridica &pessoa);
+
+    int operacao() const { return m_operacao; }
+    int identificador() const { return m_identificador; }
+
+    static QStringList Estados();
+    // What the shell opens for a web page: "http://" in front of an address
+    // written without a scheme ("www.empresa.com.br"), any other as it is.
+    static QString EnderecoWeb(const QString &pagina);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void done(int result) override;
+
+private slots:
+    void FormShow();
+    void FormKeyDown(QKeyEvent *event);
+    void btnNovoClick(); // also "&Alterar" and "&Excluir": the button's tag is the pending operation
+    void btnGravarClick();
+    void btnCancelarClick();
+    void btnSairClick();
+    void btnNovoGrupoClick();
+    void btnExibirContatosClick();
+    void txtGrupoCloseUp();
+    void edtEmailDblClick();
+    void edtHomePageDblClick();
+    void edtCEPKeyDown(QKeyEvent *event);
+    // Enter in the IE, number and post-office-box fields.
+    void edtIEKeyDown(QKeyEvent *event);
+
+private:
+    void criarControles();
+    void PreencherNomes();
+    void AlternarEdicao();
+    void LimparParaNovo();
+    void FormClose();
+    // The IE field as a plain field again, showing these digits.
+    void MostrarIE(const QString &digitos);
+    // The five telephone fields with their masks.
+    QList<std::pair<MaskedEdit *, QString>> CamposFone() const;
+    // Steps 1 to 5 of "Confirmar": the checks (with their questions) and the
+    // record built from the fields; nothing when a check stops the save.
+    std::optional<TPessoaJuridica> LerPessoa();
+
+    EntradaCadastro::BarraFerramentas m_barra{this};
+    EntradaCadastro::LinhaGrupo m_grupo{
+        this,
+        QStringLiteral("Exemplo: crie um grupo chamado Bancos para cadastrar todos os bancos com que você "
+                       "trabalha.")};
+
+    QCheckBox *edtPublica = nullptr;
+    QPushButton *btnExibirContatos = nullptr;
+    QComboBox *edtNome = nullptr;
+    MaskedEdit *edtCNPJ = nullptr;
+    MaskedEdit *edtIE = nullptr;
+    QValidator *m_digitosIE = nullptr; // the IE field's digit filter while it has no format
+    QCheckBox *edtGuiaEmergencia = nullptr;
+
+    QGroupBox *DadosPaginas = nullptr;
+    QTabWidget *PageControl1 = nullptr;
+    QGroupBox *GroupBox3 = nullptr;
+    MaskedEdit *edtFone = nullptr;
+    MaskedEdit *edtFoneFax = nullptr;
+    MaskedEdit *edtFoneCel = nullptr;
+    MaskedEdit *edtFone0800 = nullptr;
+    MaskedEdit *edtFone0300 = nullptr;
+    QLineEdit *edtEmail = nullptr;
+    QLineEdit *edtVoIP = nullptr;
+
+    QGroupBox *GroupBox4 = nullptr;
+    std::unique_ptr<EntradaCadastro::CamposEndereco> m_endereco;
+    QPlainTextEdit *edtObs = nullptr;
+    QLineEdit *edtHomePage = nullptr;
+    QLabel *lblLogin = nullptr;
+
+    std::unique_ptr<EntradaCadastro::ContasBancarias> m_contas;
+
+    int m_operacao = Nenhuma;
+    qint32 m_identificador = 0;
+    QString m_nomeAntigo;
+};
