@@ -1,12 +1,15 @@
 #include "ui/common/Navigator.h"
 
 #include "model/TPessoaFisica.h"
+#include "model/TPessoaJuridica.h"
 #include "model/TUsuario.h"
 #include "ui/maintenance/TfrBackUP.h"
 #include "ui/maintenance/TfrPredios.h"
 #include "ui/registration/TfrAcessoRapidoPF.h"
+#include "ui/registration/TfrAcessoRapidoPJ.h"
 #include "ui/registration/TfrGrupos.h"
 #include "ui/registration/TfrPessoaFisica.h"
+#include "ui/registration/TfrPessoaJuridica.h"
 #include "ui/search/TfrPesquisaPessoaFisica.h"
 #include "ui/search/TfrPesquisaPessoaJuridica.h"
 #include "ui/session/TfrAlteraSenha.h"
@@ -81,6 +84,23 @@ void InstallScreens()
             if (pessoa.Carregar())
                 dlg.AbrirParaAlterar(pessoa);
         }
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrAcessoRapidoPJ"), [](QWidget *owner, const QVariantMap &args) {
+        TfrAcessoRapidoPJ dlg(owner);
+        if (args.value(QStringLiteral("oculto")).toBool())
+            dlg.OcultarDados();
+        else if (!dlg.MostrarPessoa(args.value(QStringLiteral("identificador")).toInt()))
+            return 0; // no stored company: nothing to show
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrPessoaJuridica"), [](QWidget *owner, const QVariantMap &args) {
+        TfrPessoaJuridica dlg(owner);
+        // {"identificador": id} opens it for change with that company
+        const int id = args.value(QStringLiteral("identificador")).toInt();
+        TPessoaJuridica empresa;
+        if (id > 0 && empresa.Carregar(id))
+            dlg.AbrirParaAlterar(empresa);
         return dlg.exec();
     });
     Navigator::install(std::move(nav));
