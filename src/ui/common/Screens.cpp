@@ -7,6 +7,8 @@
 #include "ui/maintenance/TfrPredios.h"
 #include "ui/registration/TfrAcessoRapidoPF.h"
 #include "ui/registration/TfrAcessoRapidoPJ.h"
+#include "ui/registration/TfrCadastroContatoPJ.h"
+#include "ui/registration/TfrContatoPJ.h"
 #include "ui/registration/TfrGrupos.h"
 #include "ui/registration/TfrPessoaFisica.h"
 #include "ui/registration/TfrPessoaJuridica.h"
@@ -101,6 +103,22 @@ void InstallScreens()
         TPessoaJuridica empresa;
         if (id > 0 && empresa.Carregar(id))
             dlg.AbrirParaAlterar(empresa);
+        return dlg.exec();
+    });
+    // {"identificador": company id, "nome": its name, "caption": window caption}
+    nav->add(QStringLiteral("TfrContatoPJ"), [](QWidget *owner, const QVariantMap &args) {
+        const int id = args.value(QStringLiteral("identificador")).toInt();
+        if (id <= 0)
+            return 0; // no company: no contacts to edit
+        TfrContatoPJ dlg(owner);
+        dlg.DefinirEmpresa(id, args.value(QStringLiteral("nome")).toString());
+        const QString caption = args.value(QStringLiteral("caption")).toString();
+        if (!caption.isEmpty())
+            dlg.setWindowTitle(caption);
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrCadastroContatoPJ"), [](QWidget *owner, const QVariantMap &) {
+        TfrCadastroContatoPJ dlg(owner);
         return dlg.exec();
     });
     Navigator::install(std::move(nav));
