@@ -418,6 +418,8 @@ void TfrContatoPJ::SpeedButton1Click()
 
 void TfrContatoPJ::SpeedButton2Click()
 {
+    if (m_identificadorPJ <= 0)
+        return; // no company chosen: no contacts to delete
     if (!Seams::messages().confirm(QStringLiteral("Esta operação excluirá TODOS os contatos de ") + m_nomePJ +
                                    QStringLiteral(".") + kQuebra + QStringLiteral(" Deseja Continuar?")))
         return;

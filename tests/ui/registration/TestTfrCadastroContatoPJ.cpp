@@ -193,6 +193,9 @@ private slots:
         QCOMPARE(t.dlg.focusWidget(), t.empresas());
         QCOMPARE(contar(), 0);
         QCOMPARE(t.edit("edtNome")->text(), QStringLiteral("Ana"));
+        // with no company there is nothing to delete, and nothing is asked
+        t.botao("SpeedButton2")->click();
+        QCOMPARE(m_seams.messages->questions, QStringList());
     }
 
     void aNewCompanyIsListedAtOnce()

@@ -190,7 +190,9 @@ private slots:
         const QString nome = QStringLiteral("Ana D'Ávila \"Aninha\"");
         t.preencher(QStringLiteral("  ") + nome + QStringLiteral(" "), QStringLiteral("Compras"),
                     QStringLiteral("1131112222"), QStringLiteral("7"));
-        t.edit("edtEmail")->setText(QStringLiteral("ana@padaria.com.br"));
+        // the e-mail is kept in lower case as it is typed
+        QTest::keyClicks(t.edit("edtEmail"), QStringLiteral("Ana@Padaria.com.BR"));
+        QCOMPARE(t.edit("edtEmail")->text(), QStringLiteral("ana@padaria.com.br"));
         t.salvar();
         QCOMPARE(m_seams.messages->shown, QStringList());
         QCOMPARE(contar(QStringLiteral("IDENTIFICADOR_PJ = %1").arg(m_empresa)), 1);
@@ -305,6 +307,38 @@ private slots:
         QCOMPARE(m_seams.messages->shown, QStringList());
         QCOMPARE(contar(QStringLiteral("IDENTIFICADOR_PJ = %1").arg(m_empresa)), 1);
         QCOMPARE(coluna(QStringLiteral("FUNCAO"), QStringLiteral("Ana")), QStringLiteral("Diretora"));
+    }
+
+    void aChangeThatFailsKeepsTheScreenChanging()
+    {
+        contato(m_empresa, QStringLiteral("Ana"), QStringLiteral("Compras"), QString(), 0);
+        Tela t(m_empresa, kEmpresa);
+        t.duploClique(QStringLiteral("Ana"));
+        // another window deletes the row meanwhile
+        QVERIFY(exec(db(), QStringLiteral("DELETE FROM CONTATO_PJ WHERE NOME = 'Ana'")));
+        t.edit("edtFuncao")->setText(QStringLiteral("Diretora"));
+        t.salvar();
+        QCOMPARE(m_seams.messages->shown.size(), 1);
+        QVERIFY(m_seams.messages->shown.at(0).endsWith(
+            QStringLiteral("Registro não encontrado! Os dados não foram alterados.")));
+        QVERIFY(t.dlg.Alterando());
+        QCOMPARE(t.dlg.windowTitle(), QStringLiteral("Alterando um Contato de Padaria Pão & Cia :: Ana"));
+        QCOMPARE(t.edit("edtFuncao")->text(), QStringLiteral("Diretora"));
+        QCOMPARE(contar(QStringLiteral("IDENTIFICADOR_PJ = %1").arg(m_empresa)), 0);
+    }
+
+    void aFailingLoadShowsTheErrorAndAnEmptyGrid()
+    {
+        contato(m_empresa, QStringLiteral("Ana"), QString(), QString(), 0);
+        db().disconnect();
+        {
+            Tela t(m_empresa, kEmpresa);
+            QCOMPARE(m_seams.messages->shown.size(), 1);
+            QVERIFY(!m_seams.messages->shown.at(0).isEmpty());
+            QCOMPARE(t.linhas(), QStringList());
+            QVERIFY(!t.painelImprimir());
+        }
+        QVERIFY(m_dm->Reconectar());
     }
 
     void deleteAllRemovesOnlyThisCompanysContacts_data()
