@@ -1,5 +1,6 @@
 #include "ui/registration/EntradaCadastro.h"
 
+#include "app/Settings.h"
 #include "data/DbOperation.h"
 #include "data/Query.h"
 #include "data/TDM.h"
@@ -10,6 +11,7 @@
 #include "ui/common/GroupList.h"
 #include "ui/common/GroupListModel.h"
 #include "ui/common/MaskedEdit.h"
+#include "ui/common/Navigator.h"
 #include "util/Win1252.h"
 
 #include <QAbstractItemView>
@@ -22,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
 #include <QStyle>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -422,6 +425,39 @@ void ContasBancarias::ler(TPessoa &p) const
         *campos[i][2] = edtNroConta[i]->text();
         *campos[i][3] = edtTitularConta[i]->text();
     }
+}
+
+qint32 EscolherNaPesquisa(QWidget *tela, const QString &pesquisa)
+{
+    qint32 escolhido = 0;
+    Navigator::instance().open(pesquisa, tela,
+                               {{QStringLiteral("escolhido"), QVariant::fromValue<void *>(&escolhido)}});
+    return escolhido > 0 ? escolhido : 0;
+}
+
+void AbrirAcessoRapido(QWidget *tela, const QString &janela, qint32 identificador, const QString &grupo,
+                       const QString &nome, const QString &email)
+{
+    if (identificador <= 0)
+        return;
+    const QString dados =
+        QLatin1Char(' ') + grupo + QStringLiteral(" :: ") + nome + QStringLiteral(" :: ") + email;
+    Navigator::instance().open(
+        janela, tela, {{QStringLiteral("identificador"), identificador}, {QStringLiteral("dados"), dados}});
+}
+
+void RestaurarEstadoEPagina(QComboBox *edtEstado, QTabWidget *paginas, const QString &secao, bool alterando)
+{
+    if (!alterando)
+        edtEstado->setCurrentIndex(edtEstado->findText(DefaultState()));
+    const int pagina = ReadSettingInt(secao, QStringLiteral("TIPO_PESSOA"));
+    paginas->setCurrentIndex(qBound(0, pagina, paginas->count() - 1));
+}
+
+void GuardarEstadoEPagina(const QComboBox *edtEstado, const QTabWidget *paginas, const QString &secao)
+{
+    SetDefaultState(edtEstado->currentText());
+    WriteSettingInt(secao, QStringLiteral("TIPO_PESSOA"), paginas->currentIndex());
 }
 
 void ReceberTeclas(QWidget *tela)

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QObject;
 class QPlainTextEdit;
+class QTabWidget;
 class QToolBar;
 class QToolButton;
 class QWidget;
@@ -145,6 +146,22 @@ struct ContasBancarias {
     void mostrar(const TPessoa &p) const;
     void ler(TPessoa &p) const;
 };
+
+// The person picked in the search dialog `pesquisa` (opened modally
+// through the navigator); 0 when none was picked.
+qint32 EscolherNaPesquisa(QWidget *tela, const QString &pesquisa);
+
+// After a saved insert or change: the quick-access window `janela` for this
+// person, its lblDados reading " group :: name :: e-mail". Nothing opens for
+// an identifier of 0 or less.
+void AbrirAcessoRapido(QWidget *tela, const QString &janela, qint32 identificador, const QString &grupo,
+                       const QString &nome, const QString &email);
+
+// On showing: the default state of the settings file (unless a person is
+// shown for change) and the page last used, kept under `secao`.
+void RestaurarEstadoEPagina(QComboBox *edtEstado, QTabWidget *paginas, const QString &secao, bool alterando);
+// On closing: the state shown becomes the default state, the page is kept under `secao`.
+void GuardarEstadoEPagina(const QComboBox *edtEstado, const QTabWidget *paginas, const QString &secao);
 
 // The screen's keys before its controls: the filter goes on every child.
 void ReceberTeclas(QWidget *tela);

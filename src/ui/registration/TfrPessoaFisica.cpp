@@ -428,10 +428,8 @@ void TfrPessoaFisica::showEvent(QShowEvent *event)
 void TfrPessoaFisica::FormShow()
 {
     AlternarEdicao();
-    if (m_operacao != Alterar)
-        m_endereco->edtEstado->setCurrentIndex(m_endereco->edtEstado->findText(DefaultState()));
-    const int pagina = ReadSettingInt(QStringLiteral("CADASTRO_PF"), QStringLiteral("TIPO_PESSOA"));
-    PageControl1->setCurrentIndex(qBound(0, pagina, PageControl1->count() - 1));
+    RestaurarEstadoEPagina(m_endereco->edtEstado, PageControl1, QStringLiteral("CADASTRO_PF"),
+                           m_operacao == Alterar);
 }
 
 void TfrPessoaFisica::done(int result)
@@ -442,9 +440,7 @@ void TfrPessoaFisica::done(int result)
 
 void TfrPessoaFisica::FormClose()
 {
-    SetDefaultState(m_endereco->edtEstado->currentText());
-    WriteSettingInt(QStringLiteral("CADASTRO_PF"), QStringLiteral("TIPO_PESSOA"),
-                    PageControl1->currentIndex());
+    GuardarEstadoEPagina(m_endereco->edtEstado, PageControl1, QStringLiteral("CADASTRO_PF"));
 }
 
 void TfrPessoaFisica::keyPressEvent(QKeyEvent *event)
@@ -565,9 +561,7 @@ void TfrPessoaFisica::btnNovoClick()
         m_nomeAntigo.clear();
         edtNome->setFocus();
     } else {
-        qint32 escolhido = 0;
-        Navigator::instance().open(QStringLiteral("TfrPesquisaPessoaFisica"), this,
-                                   {{QStringLiteral("escolhido"), QVariant::fromValue<void *>(&escolhido)}});
+        const qint32 escolhido = EscolherNaPesquisa(this, QStringLiteral("TfrPesquisaPessoaFisica"));
         if (escolhido > 0) {
             TPessoaFisica pessoa;
             pessoa.Identificador = escolhido;
@@ -851,14 +845,9 @@ void TfrPessoaFisica::btnGravarClick()
     // 16: only for a person that exists: the inserted one's identifier, or the one changed
     if (!predios && resultado == Resultado::Gravado && (m_operacao == Novo || m_operacao == Alterar) &&
         QuickAccessEnabled(0)) {
-        const qint32 id = m_operacao == Novo ? p.Identificador : m_identificador;
-        if (id > 0) {
-            const QString dados = QLatin1Char(' ') + m_grupo.nomeDoGrupo() + QStringLiteral(" :: ") + p.Nome +
-                                  QStringLiteral(" :: ") + p.Email;
-            Navigator::instance().open(
-                QStringLiteral("TfrAcessoRapidoPF"), this,
-                {{QStringLiteral("identificador"), id}, {QStringLiteral("dados"), dados}});
-        }
+        AbrirAcessoRapido(this, QStringLiteral("TfrAcessoRapidoPF"),
+                          m_operacao == Novo ? p.Identificador : m_identificador, m_grupo.nomeDoGrupo(),
+                          p.Nome, p.Email);
     }
 
     // 17

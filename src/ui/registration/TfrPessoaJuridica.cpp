@@ -262,7 +262,7 @@ void TfrPessoaJuridica::criarControles()
     layout->addLayout(grupo);
     layout->addLayout(dados);
     layout->addWidget(DadosPaginas, 1);
-    resize(860, 600);
+    resize(860, 560);
 
     // the screen sees the keys first (F1 wherever the focus is)
     ReceberTeclas(this);
@@ -278,10 +278,8 @@ void TfrPessoaJuridica::showEvent(QShowEvent *event)
 void TfrPessoaJuridica::FormShow()
 {
     AlternarEdicao();
-    if (m_operacao != Alterar)
-        m_endereco->edtEstado->setCurrentIndex(m_endereco->edtEstado->findText(DefaultState()));
-    const int pagina = ReadSettingInt(QStringLiteral("CADASTRO_PJ"), QStringLiteral("TIPO_PESSOA"));
-    PageControl1->setCurrentIndex(qBound(0, pagina, PageControl1->count() - 1));
+    RestaurarEstadoEPagina(m_endereco->edtEstado, PageControl1, QStringLiteral("CADASTRO_PJ"),
+                           m_operacao == Alterar);
 }
 
 void TfrPessoaJuridica::done(int result)
@@ -292,9 +290,7 @@ void TfrPessoaJuridica::done(int result)
 
 void TfrPessoaJuridica::FormClose()
 {
-    SetDefaultState(m_endereco->edtEstado->currentText());
-    WriteSettingInt(QStringLiteral("CADASTRO_PJ"), QStringLiteral("TIPO_PESSOA"),
-                    PageControl1->currentIndex());
+    GuardarEstadoEPagina(m_endereco->edtEstado, PageControl1, QStringLiteral("CADASTRO_PJ"));
 }
 
 void TfrPessoaJuridica::keyPressEvent(QKeyEvent *event)
@@ -438,9 +434,7 @@ void TfrPessoaJuridica::btnNovoClick()
         lblLogin->setToolTip(QString());
         edtNome->setFocus();
     } else {
-        qint32 escolhido = 0;
-        Navigator::instance().open(QStringLiteral("TfrPesquisaPessoaJuridica"), this,
-                                   {{QStringLiteral("escolhido"), QVariant::fromValue<void *>(&escolhido)}});
+        const qint32 escolhido = EscolherNaPesquisa(this, QStringLiteral("TfrPesquisaPessoaJuridica"));
         if (escolhido > 0) {
             TPessoaJuridica pessoa;
             if (pessoa.Carregar(escolhido))
@@ -591,14 +585,9 @@ void TfrPessoaJuridica::btnGravarClick()
     // 7: only for a company that exists: the inserted one's identifier, or the one changed
     if (resultado == Resultado::Gravado && (m_operacao == Novo || m_operacao == Alterar) &&
         QuickAccessEnabled(1)) {
-        const qint32 id = m_operacao == Novo ? p.Identificador : m_identificador;
-        if (id > 0) {
-            const QString dados = QLatin1Char(' ') + m_grupo.nomeDoGrupo() + QStringLiteral(" :: ") + p.Nome +
-                                  QStringLiteral(" :: ") + p.Email;
-            Navigator::instance().open(
-                QStringLiteral("TfrAcessoRapidoPJ"), this,
-                {{QStringLiteral("identificador"), id}, {QStringLiteral("dados"), dados}});
-        }
+        AbrirAcessoRapido(this, QStringLiteral("TfrAcessoRapidoPJ"),
+                          m_operacao == Novo ? p.Identificador : m_identificador, m_grupo.nomeDoGrupo(),
+                          p.Nome, p.Email);
     }
 
     // 8
