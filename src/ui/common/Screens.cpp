@@ -7,9 +7,11 @@
 #include "ui/maintenance/TfrPredios.h"
 #include "ui/registration/TfrAcessoRapidoPF.h"
 #include "ui/registration/TfrAcessoRapidoPJ.h"
+#include "ui/registration/TfrAlbum.h"
 #include "ui/registration/TfrCadastroContatoPJ.h"
 #include "ui/registration/TfrContatoPJ.h"
 #include "ui/registration/TfrGrupos.h"
+#include "ui/registration/TfrInserirImagem.h"
 #include "ui/registration/TfrPessoaFisica.h"
 #include "ui/registration/TfrPessoaJuridica.h"
 #include "ui/search/TfrPesquisaPessoaFisica.h"
@@ -103,6 +105,24 @@ void InstallScreens()
         TPessoaJuridica empresa;
         if (id > 0 && empresa.Carregar(id))
             dlg.AbrirParaAlterar(empresa);
+        return dlg.exec();
+    });
+    // the photo album of an individual: {"identificador": int, "tipoPessoa": 0};
+    // nothing opens for an identifier of 0 or less or a person not stored
+    nav->add(QStringLiteral("TfrAlbum"), [](QWidget *owner, const QVariantMap &args) {
+        TPessoaFisica pessoa;
+        pessoa.Identificador = args.value(QStringLiteral("identificador")).toInt();
+        if (pessoa.Identificador <= 0 || !pessoa.Carregar())
+            return 0;
+        TfrAlbum dlg(pessoa, owner);
+        return dlg.exec();
+    });
+    nav->add(QStringLiteral("TfrInserirImagem"), [](QWidget *owner, const QVariantMap &args) {
+        TPessoaFisica pessoa;
+        pessoa.Identificador = args.value(QStringLiteral("identificador")).toInt();
+        if (pessoa.Identificador <= 0 || !pessoa.Carregar())
+            return 0;
+        TfrInserirImagem dlg(pessoa, owner);
         return dlg.exec();
     });
     // {"identificador": company id, "nome": its name, "caption": window caption}
