@@ -61,6 +61,8 @@
 #include "util/DateTime.h"
 #include "util/Win1252.h"
 
+#include "BenchComum.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -79,36 +81,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-void say(const QString &line)
-{
-    std::printf("%s\n", line.toUtf8().constData());
-    std::fflush(stdout);
-}
-
-[[noreturn]] void fail(const QString &text)
-{
-    std::fprintf(stderr, "bench_pessoas: %s\n", text.toUtf8().constData());
-    std::exit(1);
-}
-
-QString ms(double value, int decimals = 1)
-{
-    return QString::number(value, 'f', decimals);
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
+using namespace bench;
 
 // ------------------------------------------------------------ random numbers
 
@@ -1399,10 +1372,10 @@ struct Tempo {
 // row into the grid, commit. *rows: the row count.
 Tempo buscar(Database &db, const Busca &b, int *rows)
 {
-    const Clock::time_point start = Clock::now();
+    const Cronometro::time_point start = Cronometro::now();
     std::vector<LinhaGrade> grade;
     Transaction t(db);
-    const Clock::time_point prepare = Clock::now();
+    const Cronometro::time_point prepare = Cronometro::now();
     {
         Query q(t, b.sql);
         for (const Param &p : b.params)
@@ -1438,7 +1411,7 @@ bool carregar(Database &db, int id, qint64 *chars, double *statementMs)
 {
     Transaction t(db);
     bool found = false;
-    const Clock::time_point prepare = Clock::now();
+    const Cronometro::time_point prepare = Cronometro::now();
     {
         Query q(t, kCarregar);
         q.setInt(QStringLiteral("IDENTIFICADOR"), id);
@@ -1476,7 +1449,7 @@ double preencher(Database &db, const QString &sql, int count, int batch, Make ma
         rows.clear();
         for (int i = done; i < std::min(count, done + batch); ++i)
             rows.push_back(make());
-        const Clock::time_point start = Clock::now();
+        const Cronometro::time_point start = Cronometro::now();
         Transaction t(db);
         {
             Query q(t, sql); // prepared once per batch
@@ -1490,78 +1463,6 @@ double preencher(Database &db, const QString &sql, int count, int batch, Make ma
         total += msSince(start);
     }
     return total;
-}
-
-// ------------------------------------------------------------ isql
-
-QProcessEnvironment scriptEnvironment()
-{
-    // the scripts and isql run the system's engine, whatever root this process was pointed at
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("FIREBIRD"), QStringLiteral(LUMISTO_FIREBIRD_HOME));
-    return env;
-}
-
-void runScript(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.setProcessEnvironment(scriptEnvironment());
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        fail(program + QStringLiteral(" failed:\n") + QString::fromLocal8Bit(p.readAll()));
-}
-
-struct IsqlRun {
-    double wallMs = 0;
-    QString out;
-};
-
-// Runs a script through embedded isql-fb; its output goes to a file, so isql
-// never waits on a pipe while it is being timed.
-IsqlRun isql(const QString &work, const QString &database, const QString &script)
-{
-    const QString scriptFile = work + QStringLiteral("/bench.sql");
-    const QString outFile = work + QStringLiteral("/bench.out");
-    const QString errFile = work + QStringLiteral("/bench.err");
-    QByteArray bytes;
-    if (!Win1252::encode(script, &bytes))
-        fail(QStringLiteral("isql script not encodable"));
-    QFile f(scriptFile);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        fail(QStringLiteral("cannot write ") + scriptFile);
-    f.close();
-    QProcess p;
-    p.setProcessEnvironment(scriptEnvironment());
-    p.setStandardOutputFile(outFile);
-    p.setStandardErrorFile(errFile);
-    const Clock::time_point start = Clock::now();
-    p.start(QStringLiteral("isql-fb"),
-            {QStringLiteral("-q"), QStringLiteral("-ch"), QStringLiteral("WIN1252"), QStringLiteral("-user"),
-             QStringLiteral("SYSDBA"), QStringLiteral("-password"), QStringLiteral("x"), database,
-             QStringLiteral("-i"), scriptFile});
-    const bool finished = p.waitForFinished(-1);
-    IsqlRun run;
-    run.wallMs = msSince(start);
-    QFile err(errFile);
-    err.open(QIODevice::ReadOnly);
-    const QByteArray errors = err.readAll();
-    if (!finished || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0 ||
-        !errors.trimmed().isEmpty())
-        fail(QStringLiteral("isql-fb failed:\n") + QString::fromLocal8Bit(errors));
-    QFile out(outFile);
-    out.open(QIODevice::ReadOnly);
-    run.out = Win1252::decode(out.readAll());
-    return run;
-}
-
-std::vector<double> captured(const QString &out, const QString &pattern)
-{
-    std::vector<double> values;
-    const QRegularExpression re(pattern);
-    for (auto it = re.globalMatch(out); it.hasNext();)
-        values.push_back(it.next().captured(1).toDouble());
-    return values;
 }
 
 // ------------------------------------------------------------ through the record class
@@ -1630,7 +1531,7 @@ double preencherPelaClasse(Database &db, int count, Make make)
 {
     auto *sim = new SempreSim;
     Seams::setMessages(std::unique_ptr<MessageService>(sim));
-    const Clock::time_point start = Clock::now();
+    const Cronometro::time_point start = Cronometro::now();
     int gravados = 0;
     for (int i = 0; i < count; ++i) {
         TPessoaFisica pf(db);
@@ -1656,7 +1557,7 @@ void medirNomesSemelhantes(Database &db, Gerador &gerador)
     for (int i = 0; i < 200; ++i) {
         TPessoaFisica pf(db);
         paraRegistro(gerador.pessoaFisica(), pf);
-        const Clock::time_point start = Clock::now();
+        const Cronometro::time_point start = Cronometro::now();
         achados += int(pf.NomesSemelhantes().size());
         tempos.push_back(msSince(start));
     }
@@ -1736,7 +1637,7 @@ int run(const Options &o)
         if (QFileInfo::exists(database) || QFileInfo(database).isSymLink())
             fail(database + QStringLiteral(" already exists; not overwritten"));
     }
-    Clock::time_point start = Clock::now();
+    Cronometro::time_point start = Cronometro::now();
     runScript(QStringLiteral(LUMISTO_SOURCE_DIR "/scripts/create-db"), {database});
     if (database != inFolder && !QFile::link(database, inFolder))
         fail(QStringLiteral("cannot link ") + inFolder + QStringLiteral(" to ") + database);
@@ -1850,7 +1751,7 @@ int run(const Options &o)
     double msStatements = 0;
     carregar(db, ids.front(), &chars, &msStatements); // warm-up
     msStatements = 0;
-    start = Clock::now();
+    start = Cronometro::now();
     int found = 0;
     for (int id : ids)
         found += carregar(db, id, &chars, &msStatements) ? 1 : 0;

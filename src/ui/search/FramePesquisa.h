@@ -38,6 +38,8 @@ public:
     void CarregarGrupos();
 
     QTableView *grade() const { return Grid; }
+    // The statement a mode runs (empty for a mode the panel does not have).
+    QString comandoDe(int modo) const { return comando(modo); }
 
 signals:
     // The grid was double-clicked (IndiceEscolhido is already set).

@@ -1,0 +1,260 @@
+/*
+ * bench_telas: times the individuals' search panel itself (the frame of the
+ * search dialog and of the entry screen) on a large database, beside the
+ * bare statement run by isql-fb on the same file.
+ *
+ * Usage
+ *   bench_telas [--n N] [--db PATH] [--repeat R] [--passos P]
+ *     --db PATH   a database filled by `bench_pessoas --db PATH`; without it,
+ *                 bench_pessoas (next to this program) fills a temporary one
+ *                 with N individuals (default 100000)
+ *     --repeat R  timed runs of each search after one warm-up (default 3)
+ *     --passos P  page-down steps timed while scrolling the grid (default 200)
+ *
+ *   cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
+ *   cmake --build build-bench --target bench_pessoas --target bench_telas
+ *   build-bench/bench/bench_pessoas --db /tmp/p100k.fdb     # once, a few minutes
+ *   build-bench/bench/bench_telas --db /tmp/p100k.fdb
+ *
+ * What a figure means
+ *   panel: from the click (TframePesquisaNome::Pesquisar) until the grid has
+ *   been painted with the new rows: the statement in its own transaction,
+ *   every column of every row read into a record, the model reset and the
+ *   visible rows drawn. Visibility: login CARLA or PUBLICA = 1.
+ *   isql-fb: the very statement the panel runs, parameters as literals,
+ *   isql's own "Elapsed time" (SET STATS ON) with every row written out.
+ *   scrolling: one page down and the grid redrawn, median and worst step.
+ *   The goal is a ratio of at most 2 and scroll steps far below a frame.
+ */
+
+#include "data/Database.h"
+#include "data/Query.h"
+#include "data/TDM.h"
+#include "data/Transaction.h"
+#include "model/TUsuario.h"
+#include "ui/common/GroupList.h"
+#include "ui/search/TframePesquisaNome.h"
+
+#include "BenchComum.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using namespace bench;
+
+namespace {
+
+struct Options {
+    int n = 100000;
+    int repeat = 3;
+    int passos = 200;
+    QString db;
+};
+
+Options parse(const QStringList &args)
+{
+    Options o;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString &a = args[i];
+        auto valor = [&]() -> QString {
+            if (i + 1 >= args.size())
+                fail(a + QStringLiteral(" needs a value"));
+            return args[++i];
+        };
+        if (a == QLatin1String("--n"))
+            o.n = valor().toInt();
+        else if (a == QLatin1String("--repeat"))
+            o.repeat = valor().toInt();
+        else if (a == QLatin1String("--passos"))
+            o.passos = valor().toInt();
+        else if (a == QLatin1String("--db"))
+            o.db = valor();
+        else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            say(QStringLiteral("usage: bench_telas [--n N] [--db PATH] [--repeat R] [--passos P]"));
+            std::exit(0);
+        } else
+            fail(QStringLiteral("unknown argument ") + a + QStringLiteral(" (see --help)"));
+    }
+    if (o.n < 1 || o.repeat < 1 || o.passos < 1)
+        fail(QStringLiteral("--n, --repeat and --passos must be at least 1"));
+    return o;
+}
+
+QString literal(const QVariant &v)
+{
+    if (v.typeId() == QMetaType::Int)
+        return QString::number(v.toInt());
+    QString s = v.toString();
+    s.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + s + QLatin1Char('\'');
+}
+
+QString comLiterais(QString sql, const QVariantMap &params)
+{
+    for (auto it = params.begin(); it != params.end(); ++it)
+        sql.replace(QRegularExpression(QStringLiteral(":") + it.key() + QStringLiteral("\\b")), literal(*it));
+    return sql;
+}
+
+struct Busca {
+    QString nome;
+    int modo = 0;
+    QVariantMap params; // for isql: what the panel binds
+    double painelMs = 0;
+    int linhas = 0;
+};
+
+// The visible group with the most individuals: the heaviest group search.
+std::pair<int, QString> grupoMaior(Database &db)
+{
+    Transaction t(db);
+    std::pair<int, QString> grupo{0, {}};
+    {
+        Query q(t, QStringLiteral("SELECT FIRST 1 G.COD_GRUPO, G.NOME_GRUPO, COUNT(*) FROM PESSOAFISICA P "
+                                  "JOIN GRUPO G ON G.COD_GRUPO = P.COD_GRUPO GROUP BY 1, 2 ORDER BY 3 DESC"));
+        q.open();
+        if (!q.next())
+            fail(QStringLiteral("the database has no individuals"));
+        grupo = {q.field(0).asInt(), q.field(1).asString()};
+    }
+    t.commit();
+    return grupo;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("bench_telas"));
+    const Options o = parse(app.arguments());
+
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        fail(QStringLiteral("no temporary folder"));
+    const QString folder = dir.path() + QStringLiteral("/Lumisto");
+    runScript(QStringLiteral(LUMISTO_SOURCE_DIR "/scripts/prepare-program-folder"),
+              {folder, QStringLiteral(LUMISTO_FIREBIRD_HOME)});
+    QString database = o.db.isEmpty() ? QString() : QFileInfo(o.db).absoluteFilePath();
+    if (database.isEmpty()) {
+        database = dir.path() + QStringLiteral("/pessoas.fdb");
+        say(QStringLiteral("bench_telas: filling %1 individuals with bench_pessoas...").arg(o.n));
+        runScript(QCoreApplication::applicationDirPath() + QStringLiteral("/bench_pessoas"),
+                  {QStringLiteral("--n"), QString::number(o.n), QStringLiteral("--db"), database,
+                   QStringLiteral("--repeat"), QStringLiteral("1")});
+    } else if (!QFileInfo::exists(database))
+        fail(database + QStringLiteral(" does not exist (fill it with bench_pessoas --db)"));
+    if (!QFile::link(database, folder + QStringLiteral("/DB/Orvalha.FDB")))
+        fail(QStringLiteral("cannot link the database into the program folder"));
+    qputenv("LUMISTO_PROGRAM_DIR", folder.toLocal8Bit());
+
+    auto tdm = std::make_unique<TDM>([](int) {});
+    if (!tdm->BancoDados.isConnected())
+        fail(QStringLiteral("TDM did not connect"));
+    TUsuario carla;
+    carla.Login = QStringLiteral("CARLA");
+    TUsuario::setAtual(&carla);
+    const auto [codigoGrupo, nomeGrupo] = grupoMaior(tdm->BancoDados);
+
+    TframePesquisaNome frame;
+    frame.resize(1100, 720);
+    frame.show();
+    QCoreApplication::processEvents();
+    frame.CarregarGrupos();
+    frame.findChild<QLineEdit *>(QStringLiteral("edtNome"))->setText(QStringLiteral("silva"));
+    frame.findChild<QLineEdit *>(QStringLiteral("edtNomeF"))->setText(QStringLiteral("souza"));
+    if (!frame.findChild<GroupList *>(QStringLiteral("txtGrupo"))->selecionarCodigo(codigoGrupo))
+        fail(QStringLiteral("group not in the panel's list"));
+
+    const QVariantMap visivel = {{QStringLiteral("LOGIN"), QStringLiteral("CARLA")},
+                                 {QStringLiteral("PUBLICA"), 1}};
+    auto com = [&](const QString &nome, const QVariant &valor) {
+        QVariantMap m = visivel;
+        m.insert(nome, valor);
+        return m;
+    };
+    std::vector<Busca> buscas = {
+        {QStringLiteral("name 'silva'"), TframePesquisaNome::ModoNome,
+         com(QStringLiteral("NOME"), QStringLiteral("%SILVA%"))},
+        {QStringLiteral("phonetic 'souza'"), TframePesquisaNome::ModoFonetico,
+         com(QStringLiteral("NOME"), QStringLiteral("%SOUZA%"))},
+        {QStringLiteral("group '") + nomeGrupo + QLatin1Char('\''), TframePesquisaNome::ModoGrupo,
+         com(QStringLiteral("COD_GRUPO"), codigoGrupo)},
+    };
+
+    QTableView *grade = frame.grade();
+    say(QStringLiteral("bench_telas: %1, login CARLA, median of %2 runs after a warm-up")
+            .arg(database)
+            .arg(o.repeat));
+    for (Busca &b : buscas) {
+        std::vector<double> tempos;
+        for (int i = 0; i <= o.repeat; ++i) {
+            const Cronometro::time_point start = Cronometro::now();
+            frame.Pesquisar(b.modo);
+            grade->viewport()->repaint();
+            QCoreApplication::processEvents();
+            if (i > 0)
+                tempos.push_back(msSince(start));
+        }
+        b.painelMs = median(tempos);
+        b.linhas = grade->model()->rowCount();
+        say(QStringLiteral("panel %1: %2 rows in %3 ms").arg(b.nome).arg(b.linhas).arg(ms(b.painelMs)));
+    }
+
+    // scrolling the longest result page by page, the grid redrawn each time
+    frame.Pesquisar(TframePesquisaNome::ModoNome);
+    QCoreApplication::processEvents();
+    QScrollBar *barra = grade->verticalScrollBar();
+    std::vector<double> passos;
+    for (int i = 0; i < o.passos && barra->value() < barra->maximum(); ++i) {
+        const Cronometro::time_point start = Cronometro::now();
+        barra->setValue(barra->value() + barra->pageStep());
+        grade->viewport()->repaint();
+        passos.push_back(msSince(start));
+    }
+    {
+        const Cronometro::time_point start = Cronometro::now();
+        barra->setValue(barra->maximum());
+        grade->viewport()->repaint();
+        passos.push_back(msSince(start));
+    }
+    say(QStringLiteral(
+            "scrolling %1 rows: %2 page steps, median %3 ms, worst %4 ms (jump to the end included)")
+            .arg(grade->model()->rowCount())
+            .arg(passos.size())
+            .arg(ms(median(passos), 2), ms(*std::max_element(passos.begin(), passos.end()), 2)));
+
+    // the same statements in isql-fb, which needs the file to itself
+    std::vector<QString> comandos;
+    for (const Busca &b : buscas)
+        comandos.push_back(comLiterais(frame.comandoDe(b.modo), b.params));
+    frame.hide();
+    TUsuario::setAtual(nullptr);
+    tdm.reset();
+    say(QStringLiteral(
+        "isql-fb: the panel's statements, isql's own \"Elapsed time\", every row written out"));
+    for (size_t i = 0; i < buscas.size(); ++i) {
+        QString script = QStringLiteral("SET STATS ON;\nSET COUNT ON;\n");
+        for (int r = 0; r <= o.repeat; ++r)
+            script += comandos[i] + QStringLiteral(";\n");
+        const IsqlRun run = isql(dir.path(), database, script);
+        std::vector<double> elapsed = captured(run.out, QStringLiteral("Elapsed time\\s*=\\s*([0-9.]+) sec"));
+        if (elapsed.size() != size_t(o.repeat + 1))
+            fail(QStringLiteral("isql printed no timing for ") + buscas[i].nome);
+        elapsed.erase(elapsed.begin()); // the warm-up
+        const double isqlMs = median(elapsed) * 1000;
+        say(QStringLiteral("isql %1: %2 ms; panel/isql %3")
+                .arg(buscas[i].nome, ms(isqlMs),
+                     isqlMs > 0 ? ms(buscas[i].painelMs / isqlMs, 2) : QStringLiteral("-")));
+    }
+    say(QStringLiteral("bench_telas: done"));
+    return 0;
+}
