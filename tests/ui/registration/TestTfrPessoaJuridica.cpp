@@ -375,16 +375,19 @@ private slots:
         QTest::addColumn<QString>("campo");
         QTest::addColumn<bool>("empresa");
         QTest::addColumn<QString>("rua");
-        QTest::newRow("CEP, a company has it") << "edtCEP" << true << "Rua da Empresa";
-        QTest::newRow("number, a company has it") << "edtNumero" << true << "Rua da Empresa";
-        QTest::newRow("IE, a company has it") << "edtIE" << true << "Rua da Empresa";
-        QTest::newRow("box, only an individual has it") << "edtCP" << false << "Rua da Pessoa";
+        QTest::addColumn<bool>("rede");
+        QTest::newRow("CEP, a company has it") << "edtCEP" << true << "Rua da Empresa" << false;
+        // these fields never ask the web, on a network or not
+        QTest::newRow("number, a company has it") << "edtNumero" << true << "Rua da Empresa" << true;
+        QTest::newRow("IE, a company has it") << "edtIE" << true << "Rua da Empresa" << true;
+        QTest::newRow("box, only an individual has it") << "edtCP" << false << "Rua da Pessoa" << true;
     }
     void enterFillsTheAddressFromTheDatabase()
     {
         QFETCH(QString, campo);
         QFETCH(bool, empresa);
         QFETCH(QString, rua);
+        QFETCH(bool, rede);
         const int pf = insertPessoaFisica(db(), QStringLiteral("Joana Souza"), 7, kLogin);
         QVERIFY(exec(db(), QStringLiteral("UPDATE PESSOAFISICA SET CEP = 1310100, RUA = 'Rua da Pessoa', "
                                           "BAIRRO = 'Centro', CIDADE = 'Santos', ESTADO = 'sp' "
@@ -405,6 +408,7 @@ private slots:
         t.combo("edtEstado")->setCurrentIndex(-1);
         auto *alvo = child<QLineEdit>(&t.dlg, campo);
         const QString antes = alvo->text();
+        m_seams.network->online = rede;
         QTest::keyClick(alvo, Qt::Key_Return);
 
         QCOMPARE(t.edit("edtRua")->text(), rua);
@@ -546,6 +550,9 @@ private slots:
         QCOMPARE(coluna(QStringLiteral("OBS"), p.Identificador),
                  QStringLiteral("Fornecedor antigo\nde peças"));
         QCOMPARE(coluna(QStringLiteral("LOGIN"), p.Identificador), kLogin);
+        // the next entry has its telephone mask again
+        t.botao("btnNovo")->click();
+        QCOMPARE(t.mascara("edtFoneCel")->displayText(), QStringLiteral("(__)____-____"));
     }
 
     void theNavigatorOpensACompanyForChange()
