@@ -1,5 +1,6 @@
 #include "ui/common/Navigator.h"
 
+#include "model/THistorico.h"
 #include "model/TPessoaFisica.h"
 #include "model/TPessoaJuridica.h"
 #include "model/TUsuario.h"
@@ -11,7 +12,9 @@
 #include "ui/registration/TfrCadastroContatoPJ.h"
 #include "ui/registration/TfrContatoPJ.h"
 #include "ui/registration/TfrGrupos.h"
+#include "ui/registration/TfrHistorico.h"
 #include "ui/registration/TfrInserirImagem.h"
+#include "ui/registration/TfrMostraImg.h"
 #include "ui/registration/TfrPessoaFisica.h"
 #include "ui/registration/TfrPessoaJuridica.h"
 #include "ui/search/TfrPesquisaPessoaFisica.h"
@@ -139,6 +142,40 @@ void InstallScreens()
     });
     nav->add(QStringLiteral("TfrCadastroContatoPJ"), [](QWidget *owner, const QVariantMap &) {
         TfrCadastroContatoPJ dlg(owner);
+        return dlg.exec();
+    });
+    // the history of an individual ("tipoPessoa" 0) or a company (1):
+    // {"identificador": int, "tipoPessoa": int}; nothing opens for an
+    // identifier of 0 or less or a person not stored
+    nav->add(QStringLiteral("TfrHistorico"), [](QWidget *owner, const QVariantMap &args) {
+        const int id = args.value(QStringLiteral("identificador")).toInt();
+        const int tipo = args.value(QStringLiteral("tipoPessoa")).toInt();
+        if (id <= 0)
+            return 0;
+        THistorico historico;
+        TfrHistorico dlg(historico, owner);
+        if (tipo == 0) {
+            TPessoaFisica pessoa;
+            pessoa.Identificador = id;
+            if (!pessoa.Carregar())
+                return 0;
+            dlg.DefinirPessoa(pessoa);
+        } else if (tipo == 1) {
+            TPessoaJuridica empresa;
+            if (!empresa.Carregar(id))
+                return 0;
+            dlg.DefinirPessoa(empresa);
+        } else {
+            return 0;
+        }
+        return dlg.exec();
+    });
+    // the picture of one history entry: {"identificador": entry, "caption": window caption}
+    nav->add(QStringLiteral("TfrMostraImg"), [](QWidget *owner, const QVariantMap &args) {
+        TfrMostraImg dlg(args.value(QStringLiteral("identificador")).toInt(), owner);
+        const QString caption = args.value(QStringLiteral("caption")).toString();
+        if (!caption.isEmpty())
+            dlg.setWindowTitle(caption);
         return dlg.exec();
     });
     Navigator::install(std::move(nav));
