@@ -358,6 +358,22 @@ private slots:
         QCOMPARE(t.combo("edtNome")->currentText(), QStringLiteral("Acme Ltda"));
     }
 
+    // A text the row cannot hold is refused by the record with a message that
+    // names the field; the screen keeps what was typed.
+    void textTheRowCannotHoldKeepsTheScreenEditing()
+    {
+        Tela t;
+        t.novaAcme();
+        t.edit("edtComplemento")->setText(QStringLiteral("Sala 中"));
+        t.botao("btnGravar")->click();
+        QCOMPARE(m_seams.messages->shown.size(), 1);
+        QVERIFY(m_seams.messages->shown.at(0).startsWith(QStringLiteral("Campo \"Complemento\"")));
+        QCOMPARE(count(db(), QStringLiteral("PESSOAJURIDICA")), 0);
+        QCOMPARE(m_nav->opened.size(), 0);
+        QVERIFY(t.editando());
+        QCOMPARE(t.edit("edtComplemento")->text(), QStringLiteral("Sala 中"));
+    }
+
     void quickAccessTurnedOffOpensNothing()
     {
         QVERIFY(SetQuickAccessEnabled(1, false));
