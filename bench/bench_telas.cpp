@@ -10,6 +10,7 @@
  *                 with N individuals (default 100000)
  *     --repeat R  timed runs of each search after one warm-up (default 3)
  *     --passos P  page-down steps timed while scrolling the grid (default 200)
+ *     --foto PNG  also saves a picture of the panel after the name search
  *
  *   cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
  *   cmake --build build-bench --target bench_pessoas --target bench_telas
@@ -55,6 +56,7 @@ struct Options {
     int repeat = 3;
     int passos = 200;
     QString db;
+    QString foto;
 };
 
 Options parse(const QStringList &args)
@@ -75,8 +77,11 @@ Options parse(const QStringList &args)
             o.passos = valor().toInt();
         else if (a == QLatin1String("--db"))
             o.db = valor();
+        else if (a == QLatin1String("--foto"))
+            o.foto = valor();
         else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            say(QStringLiteral("usage: bench_telas [--n N] [--db PATH] [--repeat R] [--passos P]"));
+            say(QStringLiteral(
+                "usage: bench_telas [--n N] [--db PATH] [--repeat R] [--passos P] [--foto PNG]"));
             std::exit(0);
         } else
             fail(QStringLiteral("unknown argument ") + a + QStringLiteral(" (see --help)"));
@@ -212,6 +217,8 @@ int main(int argc, char **argv)
     // scrolling the longest result page by page, the grid redrawn each time
     frame.Pesquisar(TframePesquisaNome::ModoNome);
     QCoreApplication::processEvents();
+    if (!o.foto.isEmpty() && !frame.grab().save(o.foto))
+        fail(QStringLiteral("cannot save ") + o.foto);
     QScrollBar *barra = grade->verticalScrollBar();
     std::vector<double> passos;
     for (int i = 0; i < o.passos && barra->value() < barra->maximum(); ++i) {

@@ -111,7 +111,6 @@ FramePesquisa::FramePesquisa(QStringList cabecalhos, QWidget *parent) : QWidget(
     Grid->setSelectionMode(QAbstractItemView::SingleSelection);
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid->setWordWrap(false);
-    Grid->horizontalHeader()->setStretchLastSection(true);
     Grid->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: blue; color: white; font-weight: bold; }"));
     Grid->viewport()->installEventFilter(this);
@@ -121,6 +120,14 @@ void FramePesquisa::montar(QWidget *extra)
 {
     // here, not in the constructor: the model asks the panel for its rows
     Grid->setModel(m_modelo);
+    // the name takes whatever room the other columns leave
+    QHeaderView *cabecalho = Grid->horizontalHeader();
+    const int digito = Grid->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const int larguras[] = {7 * digito, 0, 16 * digito, 16 * digito, 13 * digito};
+    for (int coluna = 0; coluna < m_modelo->columnCount(); ++coluna)
+        if (coluna < 5 && larguras[coluna] > 0)
+            Grid->setColumnWidth(coluna, larguras[coluna]);
+    cabecalho->setSectionResizeMode(1, QHeaderView::Stretch);
     auto *nomes = new QGridLayout(GroupBox1);
     nomes->addWidget(Label2, 0, 0, 1, 2);
     nomes->addWidget(edtNome, 1, 0);
