@@ -104,11 +104,12 @@ QAction *TfrPrincipalAC::acao(const QString &name, const QString &caption, const
 }
 
 QAction *TfrPrincipalAC::tela(const QString &name, const QString &caption, const QString &screen,
-                              const QKeySequence &shortcut)
+                              const QKeySequence &shortcut, const QVariantMap &args)
 {
     QAction *a = acao(name, caption, shortcut);
     a->setEnabled(Navigator::instance().has(screen));
-    connect(a, &QAction::triggered, this, [this, screen] { Navigator::instance().open(screen, this); });
+    connect(a, &QAction::triggered, this,
+            [this, screen, args] { Navigator::instance().open(screen, this, args); });
     return a;
 }
 
@@ -128,10 +129,10 @@ void TfrPrincipalAC::criarMenus()
     cadastros->addSeparator();
     cadastros->addAction(tela(QStringLiteral("FotosHistricoseFinanasdePessoaFsica1"),
                               QStringLiteral("Fotos, Históricos e Finanças de Pessoa Física"),
-                              QStringLiteral("TfrAcessoRapidoPF")));
+                              QStringLiteral("TfrAcessoRapidoPF"), {}, {{QStringLiteral("oculto"), true}}));
     cadastros->addAction(tela(QStringLiteral("ContatosHistricoseFinanasdePessoaJurdica1"),
                               QStringLiteral("Contatos, Históricos e Finanças de Pessoa Jurídica"),
-                              QStringLiteral("TfrAcessoRapidoPJ")));
+                              QStringLiteral("TfrAcessoRapidoPJ"), {}, {{QStringLiteral("oculto"), true}}));
     cadastros->addSeparator();
     QAction *diario = acao(QStringLiteral("DiriodoUsurio1"), QStringLiteral("Anotações Diárias"),
                            QKeySequence(QStringLiteral("Ctrl+D")));

@@ -92,8 +92,10 @@ private:
     // Asks the closing question when the diary holds unsaved text; saves on Yes.
     void perguntarSalvarDiario(double data);
     QAction *acao(const QString &name, const QString &caption, const QKeySequence &shortcut = {});
+    // A menu entry that opens `screen` (with `args`); disabled while the
+    // program has no such screen.
     QAction *tela(const QString &name, const QString &caption, const QString &screen,
-                  const QKeySequence &shortcut = {});
+                  const QKeySequence &shortcut = {}, const QVariantMap &args = {});
 
     TUsuario &m_usuario;
     TAnotacao Anotacao;

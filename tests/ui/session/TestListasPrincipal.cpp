@@ -158,9 +158,10 @@ private slots:
     {
         m_seams.messages->clear();
         m_seams.shell->opened.clear();
-        m_nav = RecordingNavigator::install({QStringLiteral("TfrPessoaFisica"),
-                                             QStringLiteral("TfrPessoaJuridica"),
-                                             QStringLiteral("TfrHistorico"), QStringLiteral("TfrContatoPJ")});
+        m_nav = RecordingNavigator::install(
+            {QStringLiteral("TfrPessoaFisica"), QStringLiteral("TfrPessoaJuridica"),
+             QStringLiteral("TfrHistorico"), QStringLiteral("TfrContatoPJ"),
+             QStringLiteral("TfrAcessoRapidoPF"), QStringLiteral("TfrAcessoRapidoPJ")});
     }
     void cleanupTestCase() { m_dm.reset(); }
 
@@ -342,6 +343,19 @@ private slots:
         QCOMPARE(abas->currentIndex(), 1);
         child<QAction>(w.get(), QStringLiteral("elefonesdeEmergncia1"))->trigger();
         QCOMPARE(abas->currentIndex(), 2);
+    }
+
+    // the quick-access windows open on their locating page, with nobody shown yet
+    void quickAccessEntriesOpenTheLocatingPage()
+    {
+        auto w = janela();
+        child<QAction>(w.get(), QStringLiteral("FotosHistricoseFinanasdePessoaFsica1"))->trigger();
+        child<QAction>(w.get(), QStringLiteral("ContatosHistricoseFinanasdePessoaJurdica1"))->trigger();
+        QCOMPARE(m_nav->opened.size(), 2);
+        QCOMPARE(m_nav->opened[0].first, QStringLiteral("TfrAcessoRapidoPF"));
+        QCOMPARE(m_nav->opened[1].first, QStringLiteral("TfrAcessoRapidoPJ"));
+        for (const auto &aberta : m_nav->opened)
+            QVERIFY(aberta.second.value(QStringLiteral("oculto")).toBool());
     }
 };
 
