@@ -217,6 +217,11 @@ private slots:
         QCOMPARE(t.grid()->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Imagem"));
         QVERIFY(t.achar<QWidget>("pnlImprimir")->isVisible());
         QVERIFY(t.achar<QPushButton>("SpeedButton2")->toolTip().startsWith(QStringLiteral("Clique AQUI")));
+        // the whole list is one statement, pictures or not
+        const quint64 antes = Database::statementCount();
+        t.achar<QToolButton>("JvArrowButton1")->click();
+        QCOMPARE(Database::statementCount(), antes + 1);
+        QCOMPARE(t.linhas().size(), 2);
 
         Tela vazia(m_pessoa + 1000, 0, QStringLiteral("Ninguém"));
         QVERIFY(vazia.linhas().isEmpty());
