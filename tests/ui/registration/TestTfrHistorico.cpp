@@ -476,6 +476,30 @@ private slots:
                  (QStringList{QStringLiteral("01/01/2005|com|"), QStringLiteral("02/01/2005|sem|")}));
     }
 
+    // The real viewer: "Limpar Imagem" there, and the cell is empty on return.
+    void clearingThePictureInTheViewerEmptiesItsCell()
+    {
+        const int id = novaEntrada(m_pessoa, 0, QDate(2005, 1, 1), QStringLiteral("com"), lerArquivo(m_jpeg));
+        InstallScreens();
+        Tela t(m_pessoa, 0, QStringLiteral("Joana"));
+        QString titulo;
+        QByteArray mostrada;
+        whenModal<TfrMostraImg>([&](TfrMostraImg *v) {
+            titulo = v->windowTitle();
+            mostrada = v->Imagem();
+            v->findChild<QPushButton *>(QStringLiteral("SpeedButton1"))->click();
+            v->findChild<QPushButton *>(QStringLiteral("SpeedButton2"))->click();
+        });
+        t.clicarCelula(0, 2);
+        RecordingNavigator::install({});
+        QCOMPARE(titulo, QStringLiteral("Imagem do Histórido de: Joana"));
+        QCOMPARE(mostrada, lerArquivo(m_jpeg));
+        QCOMPARE(t.linhas(), QStringList{QStringLiteral("01/01/2005|com|")});
+        QVERIFY(scalar(db(), QStringLiteral("SELECT IMAGEM FROM HISTORICO WHERE IDENTIFICADOR = :ID"),
+                       {{QStringLiteral("ID"), id}})
+                    .isNull());
+    }
+
     void f1OpensTheHelpPage()
     {
         Tela t(m_pessoa, 0, QStringLiteral("Joana"));
