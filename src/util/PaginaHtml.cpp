@@ -1,5 +1,8 @@
 #include "util/PaginaHtml.h"
 
+#include "app/ProgramFolder.h"
+#include "services/Seams.h"
+#include "util/TextUtils.h"
 #include "util/Win1252.h"
 
 #include <QSaveFile>
@@ -32,15 +35,46 @@ QByteArray PaginaWin1252(const QString &html)
     return out;
 }
 
-bool GravarPagina(const QString &caminho, const QStringList &linhas, QString *erro)
+namespace {
+
+QString juntar(const QStringList &linhas)
 {
     QString texto;
     for (const QString &linha : linhas)
         texto += linha + QStringLiteral("\r\n");
+    return texto;
+}
+
+} // namespace
+
+bool GravarPagina(const QString &caminho, const QStringList &linhas, QString *erro)
+{
+    return GravarPagina(caminho, juntar(linhas), erro);
+}
+
+bool GravarPagina(const QString &caminho, const QString &texto, QString *erro)
+{
     QSaveFile arquivo(caminho);
     if (arquivo.open(QIODevice::WriteOnly) && arquivo.write(PaginaWin1252(texto)) >= 0 && arquivo.commit())
         return true;
     if (erro)
         *erro = QStringLiteral("Não foi possível gravar o arquivo ") + caminho;
     return false;
+}
+
+bool GravarEAbrirPagina(const QString &arquivo, const QString &texto)
+{
+    const QString caminho = ProgramPath(arquivo);
+    QString erro;
+    if (!GravarPagina(caminho, texto, &erro)) {
+        Seams::messages().show(erro, MessageService::Kind::Error);
+        return false;
+    }
+    OpenWithShell(caminho);
+    return true;
+}
+
+bool GravarEAbrirPagina(const QString &arquivo, const QStringList &linhas)
+{
+    return GravarEAbrirPagina(arquivo, juntar(linhas));
 }

@@ -19,3 +19,11 @@ QByteArray PaginaWin1252(const QString &html);
 // failed write leaves the old file as it was). False with a Portuguese
 // message in *erro when the file cannot be written.
 bool GravarPagina(const QString &caminho, const QStringList &linhas, QString *erro = nullptr);
+// The same for a page already joined into one text.
+bool GravarPagina(const QString &caminho, const QString &texto, QString *erro = nullptr);
+
+// Writes the page as `arquivo` in the program's folder and opens it in the
+// browser. When it cannot be written the user is told and nothing is opened:
+// an older page of that name would show somebody else's data.
+bool GravarEAbrirPagina(const QString &arquivo, const QString &texto);
+bool GravarEAbrirPagina(const QString &arquivo, const QStringList &linhas);

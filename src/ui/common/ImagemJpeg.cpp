@@ -1,9 +1,12 @@
 #include "ui/common/ImagemJpeg.h"
 
+#include "services/Seams.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QSaveFile>
 
 QString FiltroImagensJpeg()
 {
@@ -59,4 +62,23 @@ QImage DecodificarImagem(const QByteArray &bytes)
     if (imagem.isNull())
         imagem.loadFromData(bytes);
     return imagem;
+}
+
+void SalvarImagemComo(const QByteArray &bytes)
+{
+    if (bytes.isEmpty()) {
+        Seams::messages().show(QStringLiteral("Não há imagem para salvar."), MessageService::Kind::Warning);
+        return;
+    }
+    QString arquivo =
+        Seams::input().saveFileName(QStringLiteral("Salvar Como..."), QString(), FiltroImagensJpeg());
+    if (arquivo.isEmpty())
+        return;
+    if (QFileInfo(arquivo).suffix().isEmpty())
+        arquivo += QStringLiteral(".jpg");
+    QSaveFile saida(arquivo);
+    if (!saida.open(QIODevice::WriteOnly) || saida.write(bytes) != bytes.size() || !saida.commit())
+        Seams::messages().show(
+            QStringLiteral("Não foi possível gravar o arquivo \"%1\".").arg(QFileInfo(arquivo).fileName()),
+            MessageService::Kind::Error);
 }

@@ -22,3 +22,9 @@ bool LerImagemParaGravar(const QString &arquivo, QByteArray &bytes, QString &err
 
 // Decodes stored picture bytes; a null image when they are empty or broken.
 QImage DecodificarImagem(const QByteArray &bytes);
+
+// "Salvar Como...": asks for a file name (".jpg" added when it has no
+// extension) and writes the stored bytes as they are, so a JPEG comes back
+// exactly as it was chosen. Tells the user when there is nothing to save or
+// the file cannot be written.
+void SalvarImagemComo(const QByteArray &bytes);

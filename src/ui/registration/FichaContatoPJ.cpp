@@ -100,22 +100,3 @@ QString FichaContatoPJ(const TPessoaJuridica &empresa, const QList<TContato_PJ> 
     linhas << QStringLiteral("</body> </html>");
     return linhas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
-
-QByteArray FichaContatoPJBytes(const QString &pagina)
-{
-    QByteArray out;
-    out.reserve(pagina.size());
-    for (qsizetype i = 0; i < pagina.size(); ++i) {
-        const QChar c = pagina[i];
-        const int byte = Win1252::toByte(c);
-        if (byte >= 0) {
-            out += char(byte);
-            continue;
-        }
-        char32_t codigo = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < pagina.size() && pagina[i + 1].isLowSurrogate())
-            codigo = QChar::surrogateToUcs4(c, pagina[++i]);
-        out += "&#" + QByteArray::number(quint32(codigo)) + ';';
-    }
-    return out;
-}

@@ -3,7 +3,6 @@
 #include "model/TContato_PJ.h"
 #include "model/TPessoaJuridica.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -12,10 +11,6 @@
 // read from the database is escaped, so a name holding "<" or "&" shows as
 // typed and never becomes markup.
 QString FichaContatoPJ(const TPessoaJuridica &empresa, const QList<TContato_PJ> &contatos);
-
-// The page as it is written: Windows-1252, lines ended by CR LF; a character
-// the code page lacks goes as a numeric entity.
-QByteArray FichaContatoPJBytes(const QString &pagina);
 
 // Where a stored web page leads: the text itself when it already names
 // http:// or https://, otherwise "http://" before it.

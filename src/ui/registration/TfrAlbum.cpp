@@ -296,24 +296,7 @@ void TfrAlbum::btnNovaImagemClick()
 
 void TfrAlbum::SpeedButton1Click()
 {
-    if (m_bytes.isEmpty()) {
-        Seams::messages().show(QStringLiteral("Não há imagem para salvar."), MessageService::Kind::Warning);
-        return;
-    }
-    QString arquivo =
-        Seams::input().saveFileName(QStringLiteral("Salvar Como..."), QString(), FiltroImagensJpeg());
-    if (arquivo.isEmpty())
-        return;
-    if (QFileInfo(arquivo).suffix().isEmpty())
-        arquivo += QStringLiteral(".jpg");
-    // the bytes as stored: a JPEG file comes back exactly as it was chosen
-    QFile saida(arquivo);
-    if (!saida.open(QIODevice::WriteOnly | QIODevice::Truncate) || saida.write(m_bytes) != m_bytes.size() ||
-        !saida.flush()) {
-        Seams::messages().show(
-            QStringLiteral("Não foi possível gravar o arquivo \"%1\".").arg(QFileInfo(arquivo).fileName()),
-            MessageService::Kind::Error);
-    }
+    SalvarImagemComo(m_bytes);
 }
 
 void TfrAlbum::edtAjustaClick()

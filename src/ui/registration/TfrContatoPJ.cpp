@@ -12,6 +12,7 @@
 #include "ui/registration/FichaContatoPJ.h"
 #include "util/DateTime.h"
 #include "util/Formats.h"
+#include "util/PaginaHtml.h"
 #include "util/TextUtils.h"
 #include "util/Win1252.h"
 
@@ -25,7 +26,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QSaveFile>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTableView>
@@ -460,15 +460,5 @@ void TfrContatoPJ::btnImprimirClick()
     TPessoaJuridica empresa;
     if (!empresa.Carregar(m_identificadorPJ))
         empresa.Nome = m_nomePJ;
-    const QString caminho = ProgramPath(QStringLiteral("Contato_PJ.html"));
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly) ||
-        arquivo.write(FichaContatoPJBytes(FichaContatoPJ(empresa, m_grade->contatos()))) < 0 ||
-        !arquivo.commit()) {
-        // opening an older sheet here would show another company's contacts
-        Seams::messages().show(QStringLiteral("Não foi possível gravar o arquivo ") + caminho,
-                               MessageService::Kind::Error);
-        return;
-    }
-    OpenWithShell(caminho);
+    GravarEAbrirPagina(QStringLiteral("Contato_PJ.html"), FichaContatoPJ(empresa, m_grade->contatos()));
 }

@@ -13,6 +13,7 @@
 #include "ui/finance/TfrEscolhaAsDatas.h"
 #include "ui/registration/HistoricoModel.h"
 #include "util/DateTime.h"
+#include "util/PaginaHtml.h"
 #include "util/TextUtils.h"
 #include "util/Win1252.h"
 
@@ -28,7 +29,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShowEvent>
 #include <QTableView>
 #include <QToolButton>
@@ -49,37 +49,6 @@ const QString kTodos =
 const QString kEntreDatas = QStringLiteral(
     "SELECT * FROM HISTORICO WHERE IDEN_PESSOA = :IDEN_PESSOA AND TIPO_PESSOA = :TIPO_PESSOA AND "
     "DATA BETWEEN :DATA_01 AND :DATA_02 ORDER BY DATA ");
-
-// Escaped first, so a "<b>" typed in an entry shows as text and the <BR>
-// added afterwards stays markup.
-QString paraHtml(const QString &texto)
-{
-    QString html = texto.toHtmlEscaped();
-    html.replace(QStringLiteral("\r\n"), QStringLiteral("<BR>"));
-    html.replace(QLatin1Char('\n'), QStringLiteral("<BR>"));
-    html.replace(QLatin1Char('\r'), QStringLiteral("<BR>"));
-    return html;
-}
-
-// The page is Windows-1252; what it cannot hold goes as a numeric entity.
-QByteArray paraPagina(const QString &html)
-{
-    QByteArray out;
-    out.reserve(html.size());
-    for (qsizetype i = 0; i < html.size(); ++i) {
-        const QChar c = html[i];
-        const int byte = Win1252::toByte(c);
-        if (byte >= 0) {
-            out += char(byte);
-            continue;
-        }
-        char32_t codigo = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < html.size() && html[i + 1].isLowSurrogate())
-            codigo = QChar::surrogateToUcs4(c, html[++i]);
-        out += "&#" + QByteArray::number(quint32(codigo)) + ';';
-    }
-    return out;
-}
 
 // The memo works with "\n"; entries are stored with "\r\n", as typed on the
 // desktop the program was made for.
@@ -506,11 +475,11 @@ QStringList TfrHistorico::LinhasPagina() const
     const bool empresa = Historico.TipoPessoa != 0;
     auto celula = [](const QString &rotulo, const QString &valor) {
         return QStringLiteral("<td width=\"33%\"><font face=\"Arial\" size=\"2\">") + rotulo +
-               paraHtml(valor) + QStringLiteral("</font></td>");
+               TextoParaHtml(valor) + QStringLiteral("</font></td>");
     };
     auto link = [](const QString &destino, const QString &texto) {
         return QStringLiteral("<a href=\"") + destino.toHtmlEscaped() + QStringLiteral("\">") +
-               paraHtml(texto) + QStringLiteral("</a>");
+               TextoParaHtml(texto) + QStringLiteral("</a>");
     };
 
     QStringList linhas;
@@ -522,9 +491,9 @@ QStringList TfrHistorico::LinhasPagina() const
            << QStringLiteral(
                   "<table border=\"0\" width=\"100%\" bgcolor=\"#ECF4BB\"> <tr> <td width=\"100%\"> "
                   "<font face=\"Arial\" size=\"2\">")
-           << QStringLiteral("<b>Nome: </b>") + paraHtml(Nome) + QStringLiteral("<BR>")
-           << QStringLiteral("<b>Cidade: </b>") + paraHtml(Cidade) + QStringLiteral("<BR>")
-           << QStringLiteral("<b>UF: </b>") + paraHtml(UF) + QStringLiteral("</font>")
+           << QStringLiteral("<b>Nome: </b>") + TextoParaHtml(Nome) + QStringLiteral("<BR>")
+           << QStringLiteral("<b>Cidade: </b>") + TextoParaHtml(Cidade) + QStringLiteral("<BR>")
+           << QStringLiteral("<b>UF: </b>") + TextoParaHtml(UF) + QStringLiteral("</font>")
            << QStringLiteral(
                   "<table border=\"1\" width=\"100%\" bordercolor=\"#C4E3DF\"> <tr> <td colspan=\"3\">"
                   "<font face=\"Arial\" size=\"2\"><b>Contatos</b></font></td> </tr>");
@@ -555,7 +524,7 @@ QStringList TfrHistorico::LinhasPagina() const
                       (i % 2 == 0 ? QStringLiteral("#ECF480") : QStringLiteral("#ECF4A0")) +
                       QStringLiteral("\"> <tr> <td width=\"100%\"><font face=\"Arial\" size=\"2\"><b>") +
                       FormatDateTime(QStringLiteral("dd/mm/yyyy"), item.Data) + QStringLiteral("</b><BR>") +
-                      paraHtml(item.Texto) + QStringLiteral("</font></td> </tr> </table>");
+                      TextoParaHtml(item.Texto) + QStringLiteral("</font></td> </tr> </table>");
     }
     linhas << QStringLiteral("</body> </html>");
     return linhas;
@@ -563,15 +532,5 @@ QStringList TfrHistorico::LinhasPagina() const
 
 void TfrHistorico::btnImprimirClick()
 {
-    const QString caminho = ProgramPath(QStringLiteral("Historico.html"));
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly) ||
-        arquivo.write(paraPagina(LinhasPagina().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))) < 0 ||
-        !arquivo.commit()) {
-        // opening an older page here would print another person's history
-        Seams::messages().show(QStringLiteral("Não foi possível gravar o arquivo ") + caminho,
-                               MessageService::Kind::Error);
-        return;
-    }
-    OpenWithShell(caminho);
+    GravarEAbrirPagina(QStringLiteral("Historico.html"), LinhasPagina());
 }

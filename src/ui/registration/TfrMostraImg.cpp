@@ -132,23 +132,7 @@ void TfrMostraImg::mostrarImagem()
 
 void TfrMostraImg::btnSalvar_Em_DiscoClick()
 {
-    if (m_bytes.isEmpty()) {
-        Seams::messages().show(QStringLiteral("Não há imagem para salvar."), MessageService::Kind::Warning);
-        return;
-    }
-    QString arquivo =
-        Seams::input().saveFileName(QStringLiteral("Salvar Como..."), QString(), FiltroImagensJpeg());
-    if (arquivo.isEmpty())
-        return;
-    if (QFileInfo(arquivo).suffix().isEmpty())
-        arquivo += QStringLiteral(".jpg");
-    // the stored bytes as they are: a JPEG comes back exactly as it was chosen
-    QSaveFile saida(arquivo);
-    if (!saida.open(QIODevice::WriteOnly) || saida.write(m_bytes) != m_bytes.size() || !saida.commit()) {
-        Seams::messages().show(
-            QStringLiteral("Não foi possível gravar o arquivo \"%1\".").arg(QFileInfo(arquivo).fileName()),
-            MessageService::Kind::Error);
-    }
+    SalvarImagemComo(m_bytes);
 }
 
 void TfrMostraImg::SpeedButton1Click()

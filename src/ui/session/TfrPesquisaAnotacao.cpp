@@ -413,12 +413,5 @@ void TfrPesquisaAnotacao::Imprimir(bool todas)
     }
     linhas << QStringLiteral("</body> </html>");
 
-    const QString caminho = ProgramPath(QStringLiteral("Anot.html"));
-    QString erro;
-    if (!GravarPagina(caminho, linhas, &erro)) {
-        // opening an older page here would print notes of another search
-        Seams::messages().show(erro, MessageService::Kind::Error);
-        return;
-    }
-    OpenWithShell(caminho);
+    GravarEAbrirPagina(QStringLiteral("Anot.html"), linhas);
 }

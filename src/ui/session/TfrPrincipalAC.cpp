@@ -728,13 +728,7 @@ void TfrPrincipalAC::ImprimirAniversariantes(int tipo)
         Seams::messages().show(QStringLiteral("Erro!!"), MessageService::Kind::Error);
         return;
     }
-    const QString caminho = ProgramPath(QStringLiteral("Aniversario.html"));
-    QString erro;
-    if (!GravarPagina(caminho, linhas, &erro)) {
-        Seams::messages().show(erro, MessageService::Kind::Error);
-        return;
-    }
-    OpenWithShell(caminho);
+    GravarEAbrirPagina(QStringLiteral("Aniversario.html"), linhas);
 }
 
 void TfrPrincipalAC::CarregarEmergencia()
