@@ -26,7 +26,7 @@
  *      points there, as in the tests), scripts/create-db, and a connection
  *      through TDM; with --db, DB/Orvalha.FDB of that folder links to PATH.
  *   2. 5 users (plain SQL), 30 groups, then N individuals and N/10 companies
- *      with the record classes' INSERT statements of the specification, every
+ *      with the record classes' own INSERT statements, every
  *      column bound; one transaction and one prepared statement per batch,
  *      parameters re-set for every row. Fixed seeds: the same N gives the
  *      same rows whatever the batch.
@@ -1283,7 +1283,7 @@ Row Gerador::pessoaJuridica()
 
 // ------------------------------------------------------------ statements
 
-// The record classes' INSERT statements (Parts 3.2 and 3.3 of the specification).
+// The record classes' INSERT statements, word for word.
 const QString kInsertPessoaFisica = QStringLiteral(
     "INSERT INTO PESSOAFISICA (COD_GRUPO, NOME, TRATAMENTO, OBS, APELIDO, EMAIL, FONE_RESIDENCIAL, "
     "FONE_COMERCIAL, FONE_CELULAR, PROFISSAO, LOCAL_TRABALHO, DATA_NASCIMENTO, SEXO, ESTADO_CIVIL, RUA, "
