@@ -1,7 +1,8 @@
 /*
  * bench_telas: times the individuals' search panel itself (the frame of the
- * search dialog and of the entry screen) on a large database, beside the
- * bare statement run by isql-fb on the same file.
+ * search dialog and of the entry screen) and the main window's birthday and
+ * telephone-search lists on a large database, beside the bare statement run
+ * by isql-fb on the same file.
  *
  * Usage
  *   bench_telas [--n N] [--db PATH] [--repeat R] [--passos P]
@@ -25,6 +26,9 @@
  *   isql-fb: the very statement the panel runs, parameters as literals,
  *   isql's own "Elapsed time" (SET STATS ON) with every row written out.
  *   scrolling: one page down and the grid redrawn, median and worst step.
+ *   lists: the main window's birthday list (this month) and telephone search
+ *   by name ('silva'): the statement, every row into its entry, the list
+ *   model reset and the list drawn.
  *   The goal is a ratio of at most 2 and scroll steps far below a frame.
  */
 
@@ -32,13 +36,18 @@
 #include "data/Query.h"
 #include "data/TDM.h"
 #include "data/Transaction.h"
+#include "model/Aniversariantes.h"
+#include "model/PessoaResumo.h"
 #include "model/TUsuario.h"
 #include "ui/common/GroupList.h"
 #include "ui/search/TframePesquisaNome.h"
+#include "ui/session/ListaAniversariantes.h"
+#include "ui/session/ListaPessoasResumo.h"
 
 #include "BenchComum.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -239,10 +248,57 @@ int main(int argc, char **argv)
             .arg(passos.size())
             .arg(ms(median(passos), 2), ms(*std::max_element(passos.begin(), passos.end()), 2)));
 
+    // the main window's lists
+    const int mes = QDate::currentDate().month();
+    ListaAniversariantes aniversarios;
+    aniversarios.resize(900, 500);
+    aniversarios.show();
+    ListaPessoasResumo telefones(ListaPessoasResumo::Estilo::Pesquisa);
+    telefones.resize(900, 500);
+    telefones.show();
+    auto medir = [&](const std::function<int()> &encher) {
+        std::vector<double> tempos;
+        int linhas = 0;
+        for (int i = 0; i <= o.repeat; ++i) {
+            const Cronometro::time_point start = Cronometro::now();
+            linhas = encher();
+            QCoreApplication::processEvents();
+            if (i > 0)
+                tempos.push_back(msSince(start));
+        }
+        return std::make_pair(linhas, median(tempos));
+    };
+    const auto [linhasMes, msMes] = medir([&] {
+        aniversarios.Definir(Aniversariantes::DoMesAtual(QStringLiteral("CARLA"), mes), 0);
+        aniversarios.viewport()->repaint();
+        return aniversarios.quantidade();
+    });
+    Busca listaMes{QStringLiteral("birthday list, month ") + QString::number(mes), 0, {}, msMes, linhasMes};
+    listaMes.params = visivel;
+    listaMes.params.insert(QStringLiteral("MES"), mes);
+    listaMes.params.insert(QStringLiteral("INFORMAR_ANIVERSARIO"), 1);
+    say(QStringLiteral("%1: %2 rows in %3 ms").arg(listaMes.nome).arg(linhasMes).arg(ms(msMes)));
+    const auto [linhasNome, msNome] = medir([&] {
+        telefones.Definir(PessoaResumo::PorNome(QStringLiteral("CARLA"), QStringLiteral("silva")));
+        telefones.viewport()->repaint();
+        return telefones.quantidade();
+    });
+    Busca listaNome{QStringLiteral("telephone search 'silva'"), 0,
+                    com(QStringLiteral("NOME"), QStringLiteral("%SILVA%")), msNome, linhasNome};
+    say(QStringLiteral("%1: %2 rows in %3 ms").arg(listaNome.nome).arg(linhasNome).arg(ms(msNome)));
+
     // the same statements in isql-fb, which needs the file to itself
     std::vector<QString> comandos;
     for (const Busca &b : buscas)
         comandos.push_back(comLiterais(frame.comandoDe(b.modo), b.params));
+    buscas.push_back(listaMes);
+    comandos.push_back(comLiterais(Aniversariantes::ComandoDoMes(), listaMes.params));
+    buscas.push_back(listaNome);
+    // isql wants no ';' of its own inside the statement it is given
+    QString porNome = comLiterais(PessoaResumo::ComandoPorNome(), listaNome.params);
+    if (porNome.endsWith(QLatin1Char(';')))
+        porNome.chop(1);
+    comandos.push_back(porNome);
     frame.hide();
     TUsuario::setAtual(nullptr);
     tdm.reset();
@@ -258,7 +314,7 @@ int main(int argc, char **argv)
             fail(QStringLiteral("isql printed no timing for ") + buscas[i].nome);
         elapsed.erase(elapsed.begin()); // the warm-up
         const double isqlMs = median(elapsed) * 1000;
-        say(QStringLiteral("isql %1: %2 ms; panel/isql %3")
+        say(QStringLiteral("isql %1: %2 ms; ours/isql %3")
                 .arg(buscas[i].nome, ms(isqlMs),
                      isqlMs > 0 ? ms(buscas[i].painelMs / isqlMs, 2) : QStringLiteral("-")));
     }

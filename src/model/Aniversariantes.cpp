@@ -61,6 +61,11 @@ std::vector<TPessoaFisica> DoMesAtual(const QString &login, int mes, DbResult *r
     return pessoas;
 }
 
+QString ComandoDoMes()
+{
+    return kDoMes;
+}
+
 QString Linha(const TPessoaFisica &p)
 {
     return FormatDateTime(QStringLiteral("dd/mm"), p.DataNascimento) + QStringLiteral(" -- ") + p.Nome +

@@ -17,6 +17,9 @@ enum Lista { DoMes = 1, Todos = 2 };
 // The month's birthdays (1-12), every column of each row. One statement.
 std::vector<TPessoaFisica> DoMesAtual(const QString &login, int mes, DbResult *resultado = nullptr);
 
+// The statement DoMesAtual runs (LOGIN, PUBLICA, MES, INFORMAR_ANIVERSARIO).
+QString ComandoDoMes();
+
 // "dd/mm -- Nome :: Apelido : Email : Celular : Comercial"
 QString Linha(const TPessoaFisica &pessoa);
 

@@ -118,6 +118,11 @@ std::vector<PessoaResumo> PessoaResumo::Emergencia(const QString &login, DbResul
     return ler(kEmergencia, login, true, {}, resultado);
 }
 
+QString PessoaResumo::ComandoPorNome()
+{
+    return kPorNome;
+}
+
 std::vector<PessoaResumo> PessoaResumo::PorNome(const QString &login, const QString &texto,
                                                 DbResult *resultado)
 {

@@ -42,6 +42,8 @@ struct PessoaResumo {
     static std::vector<PessoaResumo> Emergencia(const QString &login, DbResult *resultado = nullptr);
     // Individuals and companies whose name contains `texto` (any letter
     // case) that `login` may see, ordered by name; an empty text lists all.
+    // The statement PorNome runs (LOGIN, PUBLICA, NOME = "%TEXTO%").
+    static QString ComandoPorNome();
     static std::vector<PessoaResumo> PorNome(const QString &login, const QString &texto,
                                              DbResult *resultado = nullptr);
 };
