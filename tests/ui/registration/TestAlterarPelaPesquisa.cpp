@@ -5,6 +5,7 @@
 #include "data/TDM.h"
 #include "model/TPessoaFisica.h"
 #include "model/TUsuario.h"
+#include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/ModalDriver.h"
@@ -37,15 +38,6 @@ private:
     TUsuario m_ana;
     int m_maria = 0;
     Database &db() { return m_dm->BancoDados; }
-
-    template <typename T>
-    static T *child(QObject *w, const char *name)
-    {
-        T *c = w->findChild<T *>(QLatin1String(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
 
 private slots:
     void initTestCase()

@@ -7,6 +7,7 @@
 #include "data/TDM.h"
 #include "model/TContato_PJ.h"
 #include "model/TUsuario.h"
+#include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/RecordingNavigator.h"
@@ -30,15 +31,6 @@ const QString kMensagemEmpresa =
     QStringLiteral("Você deverá escolher uma pessoa jurídica na lista de Pessoas Jurídicas.\r\n"
                    "Para cadastrar uma NOVA pessoa jurídica clique no ícone do sinal de adição ao lado "
                    "direito da lista.");
-
-template <typename T>
-T *child(QWidget *w, const QString &name)
-{
-    T *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
 
 struct Tela {
     TfrCadastroContatoPJ dlg;

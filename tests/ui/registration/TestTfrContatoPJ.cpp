@@ -7,6 +7,7 @@
 #include "data/TDM.h"
 #include "model/TContato_PJ.h"
 #include "model/TUsuario.h"
+#include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/ModalDriver.h"
@@ -28,15 +29,6 @@ namespace {
 
 const QString kAna = QStringLiteral("ana");
 const QString kEmpresa = QStringLiteral("Padaria Pão & Cia");
-
-template <typename T>
-T *child(QWidget *w, const QString &name)
-{
-    T *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
 
 QByteArray lerArquivo(const QString &caminho)
 {

@@ -7,6 +7,7 @@
 #include "data/TDM.h"
 #include "model/TPessoaFisica.h"
 #include "model/TUsuario.h"
+#include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/RecordingNavigator.h"
@@ -30,15 +31,6 @@ namespace {
 
 const QString kLogin = QStringLiteral("ana");
 const QString kNulo = QStringLiteral("<NULL>");
-
-template <typename T>
-T *child(QWidget *w, const QString &name)
-{
-    T *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
 
 // The screen, shown, with the controls the tests touch.
 struct Tela {

@@ -8,6 +8,7 @@
 #include "data/TDM.h"
 #include "model/TPessoaJuridica.h"
 #include "model/TUsuario.h"
+#include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/ModalDriver.h"
@@ -40,15 +41,6 @@ const QString kPesquisa = QStringLiteral("TfrPesquisaPessoaJuridica");
 const QString kContatos = QStringLiteral("TfrContatoPJ");
 const QString kPerguntaCNPJ = QStringLiteral("CNPJ Inválido!!\r\nDeseja deixar CNPJ em branco?");
 const QString kPerguntaIE = QStringLiteral("Inscrição Estadual inválida!!\r\nDeseja deixar IE em branco?");
-
-template <typename T>
-T *child(QWidget *w, const QString &name)
-{
-    T *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
 
 // The screen, shown, with the controls the tests touch.
 struct Tela {

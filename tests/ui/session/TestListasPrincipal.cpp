@@ -3,6 +3,7 @@
 // persons the user may see, and what a double-click or the pop-up opens.
 #include "data/TDM.h"
 #include "model/TUsuario.h"
+#include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/RecordingNavigator.h"
@@ -24,15 +25,6 @@
 using namespace DbHelpers;
 
 namespace {
-
-template <typename T>
-T *child(QObject *w, const QString &name)
-{
-    T *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
 
 QStringList linhas(const QAbstractItemView *lista)
 {

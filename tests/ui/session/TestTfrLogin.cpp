@@ -2,6 +2,7 @@
 #include "app/Settings.h"
 #include "data/TDM.h"
 #include "model/TUsuario.h"
+#include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/ModalDriver.h"
@@ -22,15 +23,6 @@
 using namespace DbHelpers;
 
 namespace {
-
-template <typename T>
-T *child(QWidget *w, const char *name)
-{
-    T *c = w->findChild<T *>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 void fillNovoUsuario(TfrNovoUsuario *dlg, const QString &login, const QString &senha, const QString &nome)
 {

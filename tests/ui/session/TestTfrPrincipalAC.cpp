@@ -4,6 +4,7 @@
 #include "data/TDM.h"
 #include "model/TAnotacao.h"
 #include "model/TUsuario.h"
+#include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/RecordingNavigator.h"
@@ -23,15 +24,6 @@
 using namespace DbHelpers;
 
 namespace {
-
-template <typename T>
-T *child(QObject *w, const QString &name)
-{
-    T *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
 
 QString nota(Database &db, const QString &login, const QDate &d)
 {
