@@ -6,6 +6,8 @@
 #include "util/TextUtils.h"
 #include "util/Win1252.h"
 
+#include <QSet>
+
 namespace {
 
 const QString kDoMes = QStringLiteral(
@@ -33,8 +35,21 @@ DbResult ler(const QString &sql, const QString &login, int mes, std::vector<TPes
             q.setInt(QStringLiteral("MES"), mes);
         q.setInt(QStringLiteral("INFORMAR_ANIVERSARIO"), 1);
         q.open();
-        while (q.next())
-            pessoas.emplace_back().Ler(q);
+        // like the telephone lists, which join GRUPO: a person whose group
+        // row is gone cannot be opened, so it is not listed either
+        QSet<qint32> grupos;
+        {
+            Query g(t, QStringLiteral("SELECT COD_GRUPO FROM GRUPO"));
+            g.open();
+            while (g.next())
+                grupos.insert(g.field(0).asInt());
+        }
+        while (q.next()) {
+            TPessoaFisica p;
+            p.Ler(q);
+            if (grupos.contains(p.Grupo.Codigo))
+                pessoas.push_back(std::move(p));
+        }
     });
     if (!r)
         pessoas.clear();

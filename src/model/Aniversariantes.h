@@ -9,7 +9,8 @@
 #include <vector>
 
 // The birthdays of the main window: individuals with the reminder flag that
-// the login may see, ordered by month, day and name.
+// the login may see, ordered by month, day and name. A person whose group
+// row is missing is left out, as in the telephone lists.
 namespace Aniversariantes {
 
 enum Lista { DoMes = 1, Todos = 2 };

@@ -141,6 +141,10 @@ private slots:
             {QStringLiteral("EMAIL"), QStringLiteral("contato@acme.com.br")},
             {QStringLiteral("CIDADE"), QStringLiteral("Campinas")},
             {QStringLiteral("GUIA"), 1}});
+        pf(QStringLiteral("Fabio Sem Grupo"), QStringLiteral("ana"), 1, QDate(1975, 12, 8), 1);
+        QVERIFY(exec(db(),
+                     QStringLiteral("UPDATE PESSOAFISICA SET COD_GRUPO = NULL WHERE IDENTIFICADOR = :ID"),
+                     {{QStringLiteral("ID"), m_id.value(QStringLiteral("Fabio Sem Grupo"))}}));
         pj(QStringLiteral("Padaria Sem Grupo"), QStringLiteral("ana"), 1, {{QStringLiteral("GUIA"), 1}});
         QVERIFY(exec(db(),
                      QStringLiteral("UPDATE PESSOAJURIDICA SET COD_GRUPO = NULL WHERE IDENTIFICADOR = :ID"),
@@ -163,7 +167,7 @@ private slots:
         QCOMPARE(child<QLabel>(w.get(), QStringLiteral("Panel2"))->text(),
                  QStringLiteral("  Aniversariantes do mês de: Dezembro"));
         auto *lista = child<ListaAniversariantes>(w.get(), QStringLiteral("Lista"));
-        // visible, flagged, this month; by day, then name
+        // visible, flagged, this month, with a group; by day, then name
         QCOMPARE(linhas(lista),
                  QStringList({
                      QStringLiteral("08/12 -- Beatriz Lima ::  :  : - : -"),
