@@ -62,3 +62,14 @@ bool SingleInstance::listen()
     });
     return true;
 }
+
+void SingleInstance::close()
+{
+    if (m_server)
+        m_server->close();
+}
+
+QString SingleInstance::socketFile() const
+{
+    return m_server && m_server->isListening() ? m_server->fullServerName() : QString();
+}

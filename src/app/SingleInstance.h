@@ -18,6 +18,10 @@ public:
     bool notifyRunning(int timeoutMs = 1000);
     // Becomes the running copy. False when another copy took the name first.
     bool listen();
+    // Stops listening and removes the socket.
+    void close();
+    // The socket's file while listening, else empty.
+    QString socketFile() const;
 
     static QString defaultKey();
 

@@ -12,6 +12,15 @@ public:
         : m_message(std::move(message)), m_sql(std::move(sql)), m_gdsCode(gdsCode)
     {
     }
+    // A value the program itself refuses before anything is sent (a
+    // character Windows-1252 lacks): the message alone says it all.
+    static DbError refused(QString message, QString sql)
+    {
+        DbError e(std::move(message), std::move(sql));
+        e.m_refused = true;
+        return e;
+    }
+    bool refused() const { return m_refused; }
     const QString &message() const { return m_message; }
     const QString &sql() const { return m_sql; }
     // The first error code of the status vector (isc_...), 0 when none.
@@ -23,4 +32,5 @@ private:
     QString m_message;
     QString m_sql;
     long m_gdsCode;
+    bool m_refused = false;
 };

@@ -8,14 +8,25 @@
 
 // The outcome of one database operation. The caller decides what the user
 // sees from it, never from silence.
-struct DbResult {
+struct [[nodiscard]] DbResult {
     bool ok = true;
     QString error; // the server's text (or ours, for a value that cannot be sent)
     QString sql;   // the statement that failed
     long gdsCode = 0;
+    bool recusado = false; // refused by the program before anything ran (DbError::refused)
 
     explicit operator bool() const { return ok; }
-    static DbResult failure(const DbError &e) { return {false, e.message(), e.sql(), e.gdsCode()}; }
+    static DbResult failure(const DbError &e)
+    {
+        return {false, e.message(), e.sql(), e.gdsCode(), e.refused()};
+    }
+    // The error as the user sees it: after the statement (or whatever the
+    // caller puts first) for an error of the server, alone for a value the
+    // program refused itself -- the statement would only hide the reason.
+    QString texto(const QString &antes, const QString &quebra = QStringLiteral("\r\n")) const
+    {
+        return recusado || antes.isEmpty() ? error : antes + quebra + error;
+    }
 };
 
 // The access pattern of every operation: a transaction of its own, the body

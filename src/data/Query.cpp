@@ -120,7 +120,7 @@ Query::Query(Transaction &transaction, const QString &sql) : m_transaction(trans
     if (!Win1252::encode(m_parsedSql, &text)) {
         QString bad;
         Win1252::encode(m_parsedSql, nullptr, &bad);
-        throw DbError(Win1252::unencodableMessage(bad), sql);
+        throw DbError::refused(Win1252::unencodableMessage(bad), sql);
     }
     IAttachment *att = transaction.database().attachment();
     if (!att || !transaction.handle())
@@ -242,7 +242,7 @@ void Query::setText(const QString &name, const QString &value)
     Param &p = param(name);
     QString bad;
     if (!Win1252::encode(value, &p.bytes, &bad))
-        throw DbError(Win1252::unencodableMessage(bad), m_sql);
+        throw DbError::refused(Win1252::unencodableMessage(bad), m_sql);
     p.kind = Param::Kind::Text;
 }
 
@@ -283,7 +283,7 @@ void Query::setTextBlob(const QString &name, const QString &value)
     Param &p = param(name);
     QString bad;
     if (!Win1252::encode(value, &p.bytes, &bad))
-        throw DbError(Win1252::unencodableMessage(bad), m_sql);
+        throw DbError::refused(Win1252::unencodableMessage(bad), m_sql);
     p.kind = Param::Kind::TextBlob;
 }
 

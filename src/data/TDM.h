@@ -25,7 +25,7 @@ public:
 
     // Connects again after a backup or restore; false (and the error shown
     // by the caller) when it fails.
-    bool Reconectar(QString *error = nullptr);
+    [[nodiscard]] bool Reconectar(QString *error = nullptr);
 
     // The process-wide module (the one created last), or null.
     static TDM *instance();

@@ -72,17 +72,24 @@ bool TAnotacao::Salvar(const QString &login)
     if (r)
         return true;
     // the statement is one line; like every statement text shown, it ends with a line break
-    Seams::messages().show(r.error + QStringLiteral("\r\n") + r.sql + QStringLiteral("\r\n"),
+    Seams::messages().show(r.recusado ? r.error
+                                      : r.error + QStringLiteral("\r\n") + r.sql + QStringLiteral("\r\n"),
                            MessageService::Kind::Error);
     return false;
 }
 
-void TAnotacao::Excluir(const QString &login)
+bool TAnotacao::Excluir(const QString &login)
 {
-    dbOperation(db(), [&](Transaction &t) {
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral("DELETE FROM ANOTACAO WHERE DATA = :DATA AND LOGIN = :LOGIN"));
         q.setDate(col("DATA"), Data);
         q.setText(col("LOGIN"), login);
         q.execute();
     });
+    if (r)
+        return true;
+    Seams::messages().show(r.recusado ? r.error
+                                      : r.error + QStringLiteral("\r\n") + r.sql + QStringLiteral("\r\n"),
+                           MessageService::Kind::Error);
+    return false;
 }

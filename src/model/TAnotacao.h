@@ -15,14 +15,15 @@ public:
     QString Texto;
 
     // True when a note exists for Data and the login; a database error answers false.
-    bool Existe(const QString &login);
+    [[nodiscard]] bool Existe(const QString &login);
     // Texto := the stored note, or empty when there is none; a database error leaves it unchanged.
     void Carregar(const QString &login);
     // Stores Texto as the note of Data (UPDATE when it exists, INSERT otherwise);
     // on an error shows the server's text and the statement. Returns whether it was stored.
-    bool Salvar(const QString &login);
-    // Removes the note of Data; errors are rolled back without a message.
-    void Excluir(const QString &login);
+    [[nodiscard]] bool Salvar(const QString &login);
+    // Removes the note of Data. A failure is rolled back and shown, and
+    // returns false: the note is still there.
+    [[nodiscard]] bool Excluir(const QString &login);
 
 private:
     // the process-wide connection unless one was given

@@ -34,10 +34,11 @@ const QString kExcluir = QStringLiteral("DELETE FROM CONTATO_PJ WHERE IDENTIFICA
 const QString kExcluirDaEmpresa =
     QStringLiteral("DELETE FROM CONTATO_PJ WHERE IDENTIFICADOR_PJ = :IDENTIFICADOR_PJ ");
 
-// Every contact operation shows the statement, a line break and the reason.
-Resultado falhou(const QString &sql, const QString &motivo)
+// A failed contact operation shows the statement, a line break and the
+// server's reason; a text the program refuses itself shows the reason alone.
+Resultado falhou(const QString &texto)
 {
-    Seams::messages().show(sql + kQuebra + motivo, MessageService::Kind::Error);
+    Seams::messages().show(texto, MessageService::Kind::Error);
     return Resultado::Falhou;
 }
 
@@ -86,7 +87,7 @@ Resultado TContato_PJ::Inserir()
 {
     const QString recusa = TextoRecusado();
     if (!recusa.isEmpty())
-        return falhou(kInserir, recusa);
+        return falhou(recusa);
     qint32 novo = 0;
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, kInserir);
@@ -96,7 +97,7 @@ Resultado TContato_PJ::Inserir()
             novo = q.field(col("IDENTIFICADOR")).asInt();
     });
     if (!r)
-        return falhou(kInserir, r.error);
+        return falhou(r.texto(kInserir));
     Identificador = novo;
     return Resultado::Gravado;
 }
@@ -105,7 +106,7 @@ Resultado TContato_PJ::Alterar()
 {
     const QString recusa = TextoRecusado();
     if (!recusa.isEmpty())
-        return falhou(kAlterar, recusa);
+        return falhou(recusa);
     int linhas = 0;
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, kAlterar);
@@ -115,9 +116,9 @@ Resultado TContato_PJ::Alterar()
         linhas = q.rowsAffected();
     });
     if (!r)
-        return falhou(kAlterar, r.error);
+        return falhou(r.texto(kAlterar));
     if (linhas == 0)
-        return falhou(kAlterar, RegistroNaoEncontrado());
+        return falhou(kAlterar + kQuebra + RegistroNaoEncontrado());
     return Resultado::Gravado;
 }
 
@@ -128,7 +129,7 @@ Resultado TContato_PJ::Excluir()
         q.setInt(col("IDENTIFICADOR"), Identificador);
         q.execute();
     });
-    return r ? Resultado::Gravado : falhou(kExcluir, r.error);
+    return r ? Resultado::Gravado : falhou(r.texto(kExcluir));
 }
 
 Resultado TContato_PJ::ExcluirDaEmpresa(qint32 identificadorPJ)
@@ -138,5 +139,5 @@ Resultado TContato_PJ::ExcluirDaEmpresa(qint32 identificadorPJ)
         q.setInt(col("IDENTIFICADOR_PJ"), identificadorPJ);
         q.execute();
     });
-    return r ? Resultado::Gravado : falhou(kExcluirDaEmpresa, r.error);
+    return r ? Resultado::Gravado : falhou(r.texto(kExcluirDaEmpresa));
 }

@@ -27,9 +27,11 @@ const QString kCarregar = QStringLiteral("SELECT * FROM IMAGEM WHERE ID_IMAGEM =
 const QString kAlbum =
     QStringLiteral("SELECT ID_IMAGEM, ID_PESSOA, OBS FROM IMAGEM WHERE ID_PESSOA = :ID ORDER BY ID_IMAGEM");
 
-Resultado falhou(const QString &sql, const QString &motivo)
+// A failed operation shows the statement and the server's reason; what the
+// program refuses itself is shown alone.
+Resultado falhou(const QString &texto)
 {
-    MostrarErro(sql + kQuebra + motivo);
+    MostrarErro(texto);
     return Resultado::Falhou;
 }
 
@@ -56,10 +58,10 @@ Database &TFoto::db() const
 Resultado TFoto::Inserir(const QByteArray &foto)
 {
     if (foto.isEmpty())
-        return falhou(kInserir, QStringLiteral("Nenhuma imagem foi escolhida. Os dados não foram gravados."));
+        return falhou(QStringLiteral("Nenhuma imagem foi escolhida. Os dados não foram gravados."));
     const QString recusa = TPessoa::TextoRecusado({{"Observação", &Obs, 200}});
     if (!recusa.isEmpty())
-        return falhou(kInserir, recusa);
+        return falhou(recusa);
     qint32 novo = 0;
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, kInserir);
@@ -71,7 +73,7 @@ Resultado TFoto::Inserir(const QByteArray &foto)
             novo = q.field(col("ID_IMAGEM")).asInt();
     });
     if (!r)
-        return falhou(kInserir, r.error);
+        return falhou(r.texto(kInserir));
     IdImagem = novo;
     informar(QStringLiteral("Imagem inserida com sucesso!"));
     return Resultado::Gravado;
@@ -81,7 +83,7 @@ Resultado TFoto::Alterar(const QByteArray &foto)
 {
     const QString recusa = TPessoa::TextoRecusado({{"Observação", &Obs, 200}});
     if (!recusa.isEmpty())
-        return falhou(kAlterar, recusa);
+        return falhou(recusa);
     int linhas = 0;
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, kAlterar);
@@ -95,9 +97,9 @@ Resultado TFoto::Alterar(const QByteArray &foto)
         linhas = q.rowsAffected();
     });
     if (!r)
-        return falhou(kAlterar, r.error);
+        return falhou(r.texto(kAlterar));
     if (linhas == 0)
-        return falhou(kAlterar, RegistroNaoEncontrado());
+        return falhou(kAlterar + kQuebra + RegistroNaoEncontrado());
     informar(QStringLiteral("Dados atualizados com sucesso!"));
     return Resultado::Gravado;
 }
@@ -110,7 +112,7 @@ Resultado TFoto::Excluir()
         q.execute();
     });
     if (!r)
-        return falhou(kExcluir, r.error);
+        return falhou(r.texto(kExcluir));
     informar(QStringLiteral("Imagem excluída com sucesso!"));
     return Resultado::Gravado;
 }
@@ -133,7 +135,7 @@ bool TFoto::Carregar(QByteArray &foto)
         bytes = q.field(col("FOTO")).asBytes();
     });
     if (!r) {
-        MostrarErro(kCarregar + kQuebra + r.error);
+        MostrarErro(r.texto(kCarregar));
         return false;
     }
     if (!achou)
@@ -166,7 +168,7 @@ QList<TFoto> TFoto::Album(Database &db, qint32 idPessoa, bool *ok)
     if (ok)
         *ok = bool(r);
     if (!r) {
-        MostrarErro(kAlbum + kQuebra + r.error);
+        MostrarErro(r.texto(kAlbum));
         return {};
     }
     return fotos;

@@ -35,7 +35,7 @@ public:
     // The stored picture and caption of IdImagem. False when there is no such
     // photo (nothing shown) or on an error (shown); the record is then left
     // as it was and `foto` emptied.
-    bool Carregar(QByteArray &foto);
+    [[nodiscard]] bool Carregar(QByteArray &foto);
 
     // The photos of one individual without their pictures, in the order they
     // were added (by identifier), from one statement. An error is shown and

@@ -3,6 +3,7 @@
 #include "data/DbOperation.h"
 #include "data/Query.h"
 #include "data/TDM.h"
+#include "model/TPessoa.h"
 #include "services/Seams.h"
 
 TGrupo::TGrupo() : m_db(nullptr)
@@ -34,27 +35,32 @@ bool TGrupo::Inserir()
 
 bool TGrupo::Alterar()
 {
-    return dbOperation(
-               db(),
-               [&](Transaction &t) {
-                   Query q(t, QStringLiteral(
-                                  "UPDATE GRUPO SET NOME_GRUPO = :NOME_GRUPO WHERE COD_GRUPO = :COD_GRUPO"));
-                   q.setText(QStringLiteral("NOME_GRUPO"), Nome);
-                   q.setInt(QStringLiteral("COD_GRUPO"), Codigo);
-                   q.execute();
-               })
-        .ok;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, QStringLiteral("UPDATE GRUPO SET NOME_GRUPO = :NOME_GRUPO WHERE COD_GRUPO = :COD_GRUPO"));
+        q.setText(QStringLiteral("NOME_GRUPO"), Nome);
+        q.setInt(QStringLiteral("COD_GRUPO"), Codigo);
+        q.execute();
+    });
+    // a change that did not happen says why: the list alone would not tell
+    if (!r)
+        Seams::messages().show(r.error, MessageService::Kind::Error);
+    return r.ok;
 }
 
 bool TGrupo::Excluir()
 {
-    return dbOperation(db(),
-                       [&](Transaction &t) {
-                           Query q(t, QStringLiteral("DELETE FROM GRUPO WHERE COD_GRUPO = :COD_GRUPO"));
-                           q.setInt(QStringLiteral("COD_GRUPO"), Codigo);
-                           q.execute();
-                       })
-        .ok;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, QStringLiteral("DELETE FROM GRUPO WHERE COD_GRUPO = :COD_GRUPO"));
+        q.setInt(QStringLiteral("COD_GRUPO"), Codigo);
+        q.execute();
+    });
+    if (!r) {
+        Seams::messages().show(r.error, MessageService::Kind::Error);
+        return false;
+    }
+    // the group's persons went with it
+    (void)TPessoa::ContarAlteracao(Resultado::Gravado);
+    return true;
 }
 
 QString TGrupo::Rotulo() const

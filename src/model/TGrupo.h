@@ -15,11 +15,11 @@ public:
     QString Nome;      // NOME_GRUPO
 
     // Each returns whether the statement ran. Inserir shows "Erro" on a
-    // failure; Alterar and Excluir fail silently (callers reload their lists).
+    // failure, Alterar and Excluir the database's reason.
     // Inserir sets Codigo to the code the database gave the new group.
-    bool Inserir();
-    bool Alterar();
-    bool Excluir();
+    [[nodiscard]] bool Inserir();
+    [[nodiscard]] bool Alterar();
+    [[nodiscard]] bool Excluir();
 
     // "0007 :: Amigos": the code as four digits (more when it has more), " :: " and the name.
     QString Rotulo() const;

@@ -82,7 +82,7 @@ Resultado THistorico::Inserir(const QByteArray &imagem)
             novo = q.field(col("IDENTIFICADOR")).asInt();
     });
     if (!r) {
-        MostrarErro(kInserir + kQuebra + r.error);
+        MostrarErro(r.texto(kInserir));
         return Resultado::Falhou;
     }
     Identificador = novo;

@@ -46,7 +46,8 @@ QStringList TPessoa::NomesSemelhantes(bool *ok)
             nomes << q.field(col("NOME")).asString();
     });
     if (!r)
-        Seams::messages().show(Nome + kQuebra + sql + kQuebra + r.error, MessageService::Kind::Error);
+        Seams::messages().show(r.recusado ? r.error : Nome + kQuebra + sql + kQuebra + r.error,
+                               MessageService::Kind::Error);
     if (ok)
         *ok = r.ok;
     return nomes;
@@ -84,7 +85,23 @@ Resultado TPessoa::TornarPublicas(const QString &login)
             q.execute();
         }
     });
-    return r ? Resultado::Gravado : Resultado::Falhou;
+    return ContarAlteracao(r ? Resultado::Gravado : Resultado::Falhou);
+}
+
+namespace {
+quint64 g_alteracoes = 0;
+}
+
+quint64 TPessoa::Alteracoes()
+{
+    return g_alteracoes;
+}
+
+Resultado TPessoa::ContarAlteracao(Resultado r)
+{
+    if (r == Resultado::Gravado)
+        ++g_alteracoes;
+    return r;
 }
 
 QString TPessoa::TextoRecusado(const QList<CampoTexto> &campos)

@@ -66,6 +66,13 @@ public:
     // more characters than the column holds), or empty when they can.
     static QString TextoRecusado(const QList<CampoTexto> &campos);
 
+    // How many times individuals or companies were written in this process
+    // (inserted, changed, deleted, made public). A window that lists persons
+    // compares it before and after another screen to know whether to read
+    // its lists again.
+    static quint64 Alteracoes();
+    static Resultado ContarAlteracao(Resultado r);
+
 protected:
     enum class Tabela { PessoaFisica, PessoaJuridica };
     // db null: the process-wide connection.

@@ -197,7 +197,7 @@ Resultado TPessoaFisica::Inserir()
     // user is never asked about a save that cannot happen
     const QString recusa = TextoRecusado(CamposTexto());
     if (!recusa.isEmpty()) {
-        MostrarErro(Nome + kQuebra + kInserir + kQuebra + recusa);
+        MostrarErro(recusa);
         return Resultado::Falhou;
     }
     if (const auto parar = AvisoNomeDuplicado(kUmNome, kVariosNomes))
@@ -211,12 +211,12 @@ Resultado TPessoaFisica::Inserir()
             novo = q.field(col("IDENTIFICADOR")).asInt();
     });
     if (!r) {
-        MostrarErro(Nome + kQuebra + kInserir + kQuebra + r.error);
+        MostrarErro(r.recusado ? r.error : Nome + kQuebra + kInserir + kQuebra + r.error);
         return Resultado::Falhou;
     }
     Identificador = novo;
     NomeAntigo = Nome;
-    return Resultado::Gravado;
+    return ContarAlteracao(Resultado::Gravado);
 }
 
 Resultado TPessoaFisica::Alterar()
@@ -224,7 +224,7 @@ Resultado TPessoaFisica::Alterar()
     CompletarLogin();
     const QString recusa = TextoRecusado(CamposTexto());
     if (!recusa.isEmpty()) {
-        MostrarErro(recusa + kQuebra + kAlterar);
+        MostrarErro(recusa);
         return Resultado::Falhou;
     }
     // exact comparison: a change of letter case is a change of name
@@ -240,11 +240,12 @@ Resultado TPessoaFisica::Alterar()
         linhas = q.rowsAffected();
     });
     if (!r || linhas == 0) {
-        MostrarErro((r ? RegistroNaoEncontrado() : r.error) + kQuebra + kAlterar);
+        MostrarErro(!r && r.recusado ? r.error
+                                     : (r ? RegistroNaoEncontrado() : r.error) + kQuebra + kAlterar);
         return Resultado::Falhou;
     }
     NomeAntigo = Nome;
-    return Resultado::Gravado;
+    return ContarAlteracao(Resultado::Gravado);
 }
 
 Resultado TPessoaFisica::Excluir()
@@ -254,7 +255,7 @@ Resultado TPessoaFisica::Excluir()
         q.setInt(col("IDENTIFICADOR"), Identificador);
         q.execute();
     });
-    return r ? Resultado::Gravado : Resultado::Falhou;
+    return ContarAlteracao(r ? Resultado::Gravado : Resultado::Falhou);
 }
 
 bool TPessoaFisica::Carregar()

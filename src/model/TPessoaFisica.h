@@ -58,11 +58,11 @@ public:
     // False, with the record as it was, when there is no such row (or its
     // group is missing) and on an error, which is not shown. NomeAntigo and
     // SemDataNascimento are left alone.
-    bool Carregar();
+    [[nodiscard]] bool Carregar();
     // Finds the first row equal to the record (dates of 0 are not compared)
     // and takes its identifier and columns; false, with the record as it
     // was, when none matches. An error is shown.
-    bool LocalizarIdentificador();
+    [[nodiscard]] bool LocalizarIdentificador();
     // Fills the record from the current row of a "SELECT * FROM PESSOAFISICA".
     void Ler(const Query &q);
 

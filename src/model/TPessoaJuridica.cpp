@@ -140,7 +140,7 @@ Resultado TPessoaJuridica::Inserir()
     }
     Identificador = novo;
     NomeAntigo = Nome;
-    return Resultado::Gravado;
+    return ContarAlteracao(Resultado::Gravado);
 }
 
 Resultado TPessoaJuridica::Alterar()
@@ -168,7 +168,7 @@ Resultado TPessoaJuridica::Alterar()
         return Resultado::Falhou;
     }
     NomeAntigo = Nome;
-    return Resultado::Gravado;
+    return ContarAlteracao(Resultado::Gravado);
 }
 
 Resultado TPessoaJuridica::Excluir()
@@ -178,7 +178,7 @@ Resultado TPessoaJuridica::Excluir()
         q.setInt(col("IDENTIFICADOR"), Identificador);
         q.execute();
     });
-    return r ? Resultado::Gravado : Resultado::Falhou;
+    return ContarAlteracao(r ? Resultado::Gravado : Resultado::Falhou);
 }
 
 bool TPessoaJuridica::Carregar(qint32 identificador)

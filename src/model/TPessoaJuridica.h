@@ -37,11 +37,11 @@ public:
     // `identificador`. The group name is not read: it is kept while the
     // group code stays the same and emptied otherwise. False, with the record
     // as it was, when there is no such row or on an error (which is shown).
-    bool Carregar(qint32 identificador);
+    [[nodiscard]] bool Carregar(qint32 identificador);
     // Finds the first row equal to the record in every column but VOIP and
     // the bank accounts, and takes its identifier and all its columns; false,
     // with the record as it was, when none matches. An error is shown.
-    bool LocalizarIdentificador();
+    [[nodiscard]] bool LocalizarIdentificador();
 
 private:
     QList<CampoTexto> CamposTexto() const;

@@ -212,3 +212,28 @@ bool TUsuario::Carregar(QString &senha)
     senha = Senha;
     return true;
 }
+
+DbResult TUsuario::Logins(Database &db, QStringList &logins)
+{
+    QStringList lidos;
+    const DbResult r = dbOperation(db, [&](Transaction &t) {
+        Query q(t, QStringLiteral("SELECT * FROM USUARIO"));
+        q.open();
+        while (q.next())
+            lidos << q.field(col("LOGIN")).asString();
+    });
+    logins = r ? lidos : QStringList();
+    return r;
+}
+
+DbResult TUsuario::ExisteAlgum(Database &db, bool &existe)
+{
+    bool algum = false;
+    const DbResult r = dbOperation(db, [&](Transaction &t) {
+        Query q(t, QStringLiteral("SELECT * FROM USUARIO"));
+        q.open();
+        algum = q.next();
+    });
+    existe = r && algum;
+    return r;
+}

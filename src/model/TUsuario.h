@@ -1,6 +1,9 @@
 #pragma once
 
+#include "data/DbOperation.h"
+
 #include <QString>
+#include <QStringList>
 
 class Database;
 
@@ -26,14 +29,21 @@ public:
     qint32 IncC = 0;
 
     // Each shows its message either way and returns whether the row was written.
-    bool Inserir();
-    bool Alterar();
+    [[nodiscard]] bool Inserir();
+    [[nodiscard]] bool Alterar();
     // True (and every column loaded) when login and password match a row,
     // both without regard to letter case.
-    bool Autenticar();
+    [[nodiscard]] bool Autenticar();
     // Loads the row of exactly this login; hands back its scrambled password.
     // Returns whether the row was found.
-    bool Carregar(QString &senha);
+    [[nodiscard]] bool Carregar(QString &senha);
+
+    // Every login, for the login window's list. A failed read is an error
+    // for the caller to show, never an empty table.
+    static DbResult Logins(Database &db, QStringList &logins);
+    // Whether any user exists; a failed read leaves `existe` false and is an
+    // error, never "no user yet".
+    static DbResult ExisteAlgum(Database &db, bool &existe);
 
     // The process-wide current user (set after the login), or null.
     static TUsuario *atual();

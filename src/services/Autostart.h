@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// "Iniciar Orvalha com o Windows" on Linux: an XDG autostart entry for the
+// "Iniciar Orvalha com o sistema": an XDG autostart entry for the
 // current user, $XDG_CONFIG_HOME/autostart/lumisto.desktop (by default under
 // ~/.config).
 

@@ -257,3 +257,8 @@ QString MascaraCNPJ()
 {
     return QStringLiteral(">aa.aaa.aaa/aaaa-99;0;_");
 }
+
+QStringList MascarasFone()
+{
+    return {QStringLiteral("!\\(99\\)9999-9999;0;_"), QStringLiteral("!\\(99\\)99999-9999;0;_")};
+}

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -86,3 +87,7 @@ private:
 // (the alphanumeric CNPJ of July 2026), shown in upper case; the two check
 // digits stay numeric. The value is the fourteen characters alone.
 QString MascaraCNPJ();
+
+// The telephone fields' masks: a landline's ten digits, then a mobile's
+// eleven (area code + 9 digits); shorter numbers stay in the first.
+QStringList MascarasFone();

@@ -109,6 +109,8 @@ QString FormatPhone(const QString &digits)
         s.insert(7, u'-');
     else if (s.size() == 12)
         s.insert(8, u'-');
+    else if (s.size() == 13) // a mobile's eleven digits: (11)98765-4321
+        s.insert(9, u'-');
     return s;
 }
 

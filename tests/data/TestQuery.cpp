@@ -3,6 +3,7 @@
 #include "data/DbOperation.h"
 #include "data/Query.h"
 #include "data/TDM.h"
+#include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/TestFolder.h"
 
@@ -24,7 +25,7 @@ private:
     int count(const QString &sql)
     {
         int n = -1;
-        dbOperation(db(), [&](Transaction &t) {
+        DbHelpers::dbOperationOuFalha(db(), [&](Transaction &t) {
             Query q(t, sql);
             q.open();
             if (q.next())

@@ -65,7 +65,7 @@ private:
     Linha ler(int id)
     {
         Linha l;
-        dbOperation(db(), [&](Transaction &t) {
+        dbOperationOuFalha(db(), [&](Transaction &t) {
             Query q(t, QStringLiteral("SELECT * FROM HISTORICO WHERE IDENTIFICADOR = :ID"));
             q.setInt(QStringLiteral("ID"), id);
             q.open();

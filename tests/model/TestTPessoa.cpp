@@ -77,7 +77,7 @@ private:
     QStringList nomes(const QString &tabela)
     {
         QStringList out;
-        dbOperation(db(), [&](Transaction &t) {
+        dbOperationOuFalha(db(), [&](Transaction &t) {
             Query q(t,
                     QStringLiteral("SELECT NOME FROM ") + tabela + QStringLiteral(" ORDER BY IDENTIFICADOR"));
             q.open();

@@ -149,7 +149,7 @@ private:
     QMap<QString, int> tamanhos()
     {
         QMap<QString, int> out;
-        dbOperation(db(), [&](Transaction &t) {
+        dbOperationOuFalha(db(), [&](Transaction &t) {
             Query q(t, QStringLiteral("SELECT TRIM(R.RDB$FIELD_NAME), F.RDB$CHARACTER_LENGTH FROM "
                                       "RDB$RELATION_FIELDS R JOIN RDB$FIELDS F ON F.RDB$FIELD_NAME = "
                                       "R.RDB$FIELD_SOURCE WHERE R.RDB$RELATION_NAME = 'PESSOAJURIDICA' "
@@ -187,7 +187,7 @@ private slots:
     void everyColumnOfTheTableIsChecked()
     {
         QStringList colunas;
-        dbOperation(db(), [&](Transaction &t) {
+        dbOperationOuFalha(db(), [&](Transaction &t) {
             Query q(t, QStringLiteral("SELECT TRIM(RDB$FIELD_NAME) FROM RDB$RELATION_FIELDS WHERE "
                                       "RDB$RELATION_NAME = 'PESSOAJURIDICA'"));
             q.open();

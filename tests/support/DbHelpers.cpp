@@ -104,14 +104,14 @@ int insertPessoaJuridica(Database &db, const QString &nome, int grupo, const QSt
 int insertGrupo(Database &db, const QString &nome)
 {
     int id = 0;
-    dbOperation(db, [&](Transaction &t) {
+    const DbResult r = dbOperation(db, [&](Transaction &t) {
         Query q(t, QStringLiteral("INSERT INTO GRUPO (NOME_GRUPO) VALUES (:N) RETURNING COD_GRUPO"));
         q.setText(QStringLiteral("N"), nome);
         q.execute();
         if (q.next())
             id = q.field(0).asInt();
     });
-    return id;
+    return r ? id : 0;
 }
 
 bool insertUsuario(Database &db, const QString &login)

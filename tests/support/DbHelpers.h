@@ -1,7 +1,10 @@
 #pragma once
 
+#include "data/DbOperation.h"
+
 #include <QString>
 #include <QVariant>
+#include <QtGlobal>
 
 class Database;
 
@@ -20,5 +23,15 @@ int insertPessoaFisica(Database &db, const QString &nome, int grupo, const QStri
 int insertPessoaJuridica(Database &db, const QString &nome, int grupo, const QString &login, int publica = 1);
 int insertGrupo(Database &db, const QString &nome);
 bool insertUsuario(Database &db, const QString &login);
+
+// dbOperation for a test's own reads and set-up: a failure ends the test
+// run with the database's error instead of passing unnoticed.
+template <typename Body>
+void dbOperationOuFalha(Database &db, Body &&body)
+{
+    const DbResult r = dbOperation(db, std::forward<Body>(body));
+    if (!r)
+        qFatal("%s\n%s", qPrintable(r.error), qPrintable(r.sql));
+}
 
 } // namespace DbHelpers

@@ -106,7 +106,7 @@ private slots:
         QTest::newRow("8 digits") << u"32451234"_s << u"3245-1234"_s;
         QTest::newRow("10 digits") << u"1132451234"_s << u"(11)3245-1234"_s;
         QTest::newRow("9 digits") << u"113245123"_s << u"(11)324-5123"_s;
-        QTest::newRow("11 digits get no hyphen") << u"11324512345"_s << u"(11)324512345"_s;
+        QTest::newRow("11 digits, a mobile") << u"11987654321"_s << u"(11)98765-4321"_s;
         QTest::newRow("12 digits get no hyphen") << u"113245123456"_s << u"(11)3245123456"_s;
         QTest::newRow("empty") << QString() << u"-"_s;
         QTest::newRow("only blanks") << u"   "_s << u"-"_s;

@@ -3,6 +3,7 @@
 #include "util/EditMask.h"
 
 #include <QLineEdit>
+#include <QStringList>
 
 // A masked entry field in the screens' mask notation ("00000\-000;0;_",
 // see EditMask): Qt's inputMask does the typing, value() gives what the
@@ -19,6 +20,11 @@ public:
     // one (true), otherwise the field is emptied (false). An empty mask
     // makes a plain field.
     bool setMascara(const QString &mask);
+    // Masks of growing size for one field (a telephone of 10 or 11 digits):
+    // a value shows in the first mask that holds it, typing past the end of
+    // a full mask moves on to the next one, and erasing moves back.
+    bool setMascaras(const QStringList &masks);
+    const QStringList &mascaras() const { return m_mascaras; }
 
     // With the literals when the mask keeps them (";1"), else the
     // characters alone with the trailing empty places dropped.
@@ -33,6 +39,14 @@ public:
     // Every required place filled.
     bool isComplete() const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    void trocarMascara(int indice);
+    void voltarMascaraMenor();
+
     EditMask m_mask;
+    QStringList m_mascaras;
+    int m_indice = 0;
 };

@@ -1,5 +1,7 @@
 #include "ui/common/Navigator.h"
 
+#include "app/TerminationSignals.h"
+
 namespace {
 std::unique_ptr<Navigator> &installed()
 {
@@ -30,6 +32,9 @@ bool ScreenNavigator::has(const QString &screen) const
 
 int ScreenNavigator::open(const QString &screen, QWidget *owner, const QVariantMap &args)
 {
+    // the program is ending: no new screen, nobody would use it
+    if (TerminationSignals::requested())
+        return 0;
     const auto it = m_factories.constFind(screen);
     return it == m_factories.constEnd() ? 0 : it.value()(owner, args);
 }

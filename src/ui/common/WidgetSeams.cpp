@@ -1,5 +1,6 @@
 #include "ui/common/WidgetSeams.h"
 
+#include "app/TerminationSignals.h"
 #include "app/Version.h"
 #include "services/Seams.h"
 
@@ -25,8 +26,11 @@ QString forDisplay(QString text)
 
 class BoxMessages : public MessageService {
 public:
+    // once the program is being ended by a signal nobody is there to answer
     void show(const QString &text, Kind kind) override
     {
+        if (TerminationSignals::requested())
+            return;
         QMessageBox box(parentWindow());
         box.setWindowTitle(ProgramTitle());
         box.setText(forDisplay(text));
@@ -38,6 +42,8 @@ public:
     }
     bool confirm(const QString &text) override
     {
+        if (TerminationSignals::requested())
+            return false;
         QMessageBox box(parentWindow());
         box.setWindowTitle(QStringLiteral("Confirmação"));
         box.setText(forDisplay(text));
@@ -55,6 +61,8 @@ public:
     std::optional<QString> inputBox(const QString &caption, const QString &prompt,
                                     const QString &defaultValue) override
     {
+        if (TerminationSignals::requested())
+            return std::nullopt;
         bool ok = false;
         const QString v =
             QInputDialog::getText(parentWindow(), caption, prompt, QLineEdit::Normal, defaultValue, &ok);
@@ -64,14 +72,20 @@ public:
     }
     QString openFileName(const QString &caption, const QString &folder, const QString &filter) override
     {
+        if (TerminationSignals::requested())
+            return {};
         return QFileDialog::getOpenFileName(parentWindow(), caption, folder, filter);
     }
     QString saveFileName(const QString &caption, const QString &folder, const QString &filter) override
     {
+        if (TerminationSignals::requested())
+            return {};
         return QFileDialog::getSaveFileName(parentWindow(), caption, folder, filter);
     }
     QString folderName(const QString &caption, const QString &folder) override
     {
+        if (TerminationSignals::requested())
+            return {};
         return QFileDialog::getExistingDirectory(parentWindow(), caption, folder);
     }
 };

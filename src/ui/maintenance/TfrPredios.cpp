@@ -5,6 +5,7 @@
 #include "data/TDM.h"
 #include "model/TPessoaFisica.h"
 #include "services/Seams.h"
+#include "ui/common/TeclasDeEntrada.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -58,6 +59,7 @@ TfrPredios::TfrPredios(TPessoaFisica &pessoa, QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Inserindo contatos para : ") + pessoa.Nome);
     setModal(true);
     criarControles();
+    TeclasDeEntrada::Aplicar(this);
     connect(btnGerar, &QPushButton::clicked, this, &TfrPredios::btnGerarClick);
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnGravaNoBancoDados, &QPushButton::clicked, this, &TfrPredios::btnGravaNoBancoDadosClick);

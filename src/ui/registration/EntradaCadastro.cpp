@@ -50,6 +50,12 @@ QComboBox *comboEditavel(QWidget *pai, const char *nome, int maximo)
     c->setCompleter(nullptr);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->lineEdit()->setMaxLength(maximo);
+    // the width comes from the layout, never from the longest item: a long
+    // name in the list must not squeeze the fields beside it (and measuring
+    // every item costs time with thousands of them)
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c->setMinimumContentsLength(20);
+    c->setSizePolicy(QSizePolicy::Expanding, c->sizePolicy().verticalPolicy());
     return c;
 }
 
@@ -244,10 +250,10 @@ QString ComZeros(qint32 n, int casas)
     return QStringLiteral("%1").arg(n, casas, 10, QLatin1Char('0'));
 }
 
-void MostrarSemCortar(MaskedEdit *edit, const QString &mascara, const QString &valor)
+void MostrarSemCortar(MaskedEdit *edit, const QStringList &mascaras, const QString &valor)
 {
-    if (edit->editMask().mask() != mascara)
-        edit->setMascara(mascara);
+    if (edit->mascaras() != mascaras)
+        edit->setMascaras(mascaras);
     if (edit->setValue(valor))
         return;
     edit->setMascara(QString());

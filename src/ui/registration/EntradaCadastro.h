@@ -91,11 +91,11 @@ qint32 Inteiro(const QString &text);
 bool EhInteiro(const QString &text);
 // The number zero-padded to `casas` digits.
 QString ComZeros(qint32 n, int casas);
-// Shows a stored value in a masked field with this mask; a value the mask
-// cannot hold (an eleven-digit mobile in a ten-digit telephone mask) is
-// shown plain, the mask taken off, so that saving the record again loses
-// nothing. The next call puts the mask back.
-void MostrarSemCortar(MaskedEdit *edit, const QString &mascara, const QString &valor);
+// Shows a stored value in a masked field with these masks (a telephone has
+// two, see MascarasFone); a value no mask can hold is shown plain, the mask
+// taken off, so that saving the record again loses nothing. The next call
+// puts the masks back.
+void MostrarSemCortar(MaskedEdit *edit, const QStringList &mascaras, const QString &valor);
 // Every edit, masked edit and memo of the screen emptied; combo boxes and
 // check boxes keep what they show.
 void LimparCampos(QWidget *tela);

@@ -30,14 +30,15 @@ const int kEmpresas = 1; // the companies' person kind and quick-access key
 QString nomeDoGrupo(qint32 codigo)
 {
     QString nome;
-    dbOperation(BancoDados(), [&](Transaction &t) {
+    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
         Query q(t, QStringLiteral("SELECT NOME_GRUPO FROM GRUPO WHERE COD_GRUPO = :COD_GRUPO"));
         q.setInt(QStringLiteral("COD_GRUPO"), codigo);
         q.open();
         if (q.next())
             nome = q.field(QStringLiteral("NOME_GRUPO")).asString();
     });
-    return nome;
+    // the name only labels the window: without it the code alone is shown
+    return r ? nome : QString();
 }
 
 } // namespace

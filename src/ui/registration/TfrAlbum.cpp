@@ -4,6 +4,7 @@
 #include "services/Seams.h"
 #include "ui/common/ImagemJpeg.h"
 #include "ui/common/Navigator.h"
+#include "ui/common/TeclasDeEntrada.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -33,6 +34,7 @@ TfrAlbum::TfrAlbum(const TPessoaFisica &pessoa, QWidget *parent)
     setWindowTitle(QStringLiteral("Álbum"));
     setModal(true);
     criarControles();
+    TeclasDeEntrada::Aplicar(this);
     resize(680, 620);
 
     const std::pair<QToolButton *, int> navegacao[] = {
@@ -283,7 +285,8 @@ void TfrAlbum::btnExcluirClick()
     if (temFotos() && Seams::messages().confirm(
                           QStringLiteral("Este procedimento excluirá a imagem atual.  Deseja continuar?"))) {
         TFoto foto = m_fotos.at(m_posicao);
-        foto.Excluir();
+        // a failed delete has been shown; the album is read again either way
+        [[maybe_unused]] const Resultado r = foto.Excluir();
     }
     CarregarAlbum();
 }

@@ -47,6 +47,9 @@ TfrCadastroContatoPJ::TfrCadastroContatoPJ(QWidget *parent) : TfrContatoPJ(paren
     edtPJ->setObjectName(QStringLiteral("edtPJ"));
     edtPJ->setModel(m_empresas);
     edtPJ->setMinimumWidth(420);
+    // the layout gives the width, not the longest company name
+    edtPJ->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    edtPJ->setMinimumContentsLength(40);
     {
         // drawn like the group lists: the chosen company pale blue in blue,
         // the others white and pale green by turns

@@ -8,7 +8,9 @@
 #include "model/TPessoaJuridica.h"
 #include "services/Seams.h"
 #include "ui/common/MaskedEdit.h"
+#include "ui/common/TeclasDeEntrada.h"
 #include "ui/registration/ContatosPJModel.h"
+#include "ui/registration/EntradaCadastro.h"
 #include "ui/registration/FichaContatoPJ.h"
 #include "util/DateTime.h"
 #include "util/Formats.h"
@@ -34,7 +36,6 @@
 namespace {
 
 const QString kQuebra = QStringLiteral("\r\n");
-const QString kMascaraFone = QStringLiteral("!\\(99\\)9999-9999;0;_");
 const QString kMascaraData = QStringLiteral("!99/99/0000;1;_");
 const QString kSemData = QStringLiteral("  /  /    ");
 const QString kSelecionar =
@@ -69,6 +70,7 @@ TfrContatoPJ::TfrContatoPJ(QWidget *parent) : QDialog(parent)
     setModal(true);
     m_grade = new ContatosPJModel(this);
     criarControles();
+    TeclasDeEntrada::Aplicar(this);
 
     connect(btnEnviar, &QPushButton::clicked, this, &TfrContatoPJ::btnEnviarClick);
     connect(SpeedButton1, &QPushButton::clicked, this, &TfrContatoPJ::SpeedButton1Click);
@@ -105,7 +107,6 @@ void TfrContatoPJ::criarControles()
     auto botao = [this](const char *name, const QString &texto, QStyle::StandardPixmap icone) {
         auto *b = new QPushButton(style()->standardIcon(icone), texto, this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
         return b;
     };
     auto rotulo = [this](const QString &texto, QWidget *buddy) {
@@ -120,12 +121,14 @@ void TfrContatoPJ::criarControles()
     edtEmail = edit("edtEmail", 100);
     forcarMinusculas(edtEmail);
     edtFuncao = edit("edtFuncao", 30);
-    edtFone = mascara("edtFone", kMascaraFone);
+    edtFone = mascara("edtFone", QString());
+    edtFone->setMascaras(MascarasFone());
     edtRamal = edit("edtRamal", 8);
     // digits only: nothing else gets in
     edtRamal->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edtRamal));
-    edtCelular = mascara("edtCelular", kMascaraFone);
+    edtCelular = mascara("edtCelular", QString());
+    edtCelular->setMascaras(MascarasFone());
     edtObs = new QPlainTextEdit(this);
     edtObs->setObjectName(QStringLiteral("edtObs"));
     edtObs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -199,7 +202,6 @@ void TfrContatoPJ::criarControles()
     btnImprimir = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
                                   QStringLiteral("Imprimir"), pnlImprimir);
     btnImprimir->setObjectName(QStringLiteral("btnImprimir"));
-    btnImprimir->setAutoDefault(false);
     auto *aviso = new QLabel(QStringLiteral("Para EXCLUIR uma linha selecione-a e pressione a tecla DELETE"),
                              pnlImprimir);
     aviso->setObjectName(QStringLiteral("lblExcluir"));
@@ -317,9 +319,9 @@ void TfrContatoPJ::MostrarContato(const TContato_PJ &c)
     edtNome->setText(c.Nome);
     edtEmail->setText(c.Email);
     edtFuncao->setText(c.Funcao);
-    edtFone->setValue(c.Fone);
+    EntradaCadastro::MostrarSemCortar(edtFone, MascarasFone(), c.Fone);
     edtRamal->setText(FormatFloat(QStringLiteral("000"), c.Ramal));
-    edtCelular->setValue(c.Celular);
+    EntradaCadastro::MostrarSemCortar(edtCelular, MascarasFone(), c.Celular);
     edtObs->setPlainText(c.Obs);
     if (c.Data == 0 || !edtDataNascimento->setValue(DateToStr(c.Data)))
         edtDataNascimento->setValue(kSemData);
@@ -394,11 +396,11 @@ void TfrContatoPJ::btnEnviarClick()
     m_contato.Nome = nome;
     m_contato.Email = email;
     m_contato.Funcao = funcao;
-    m_contato.Fone = edtFone->value();
+    m_contato.Fone = edtFone->digits();
     bool ok = false;
     const qint32 ramal = edtRamal->text().trimmed().toInt(&ok);
     m_contato.Ramal = ok ? ramal : 0;
-    m_contato.Celular = edtCelular->value();
+    m_contato.Celular = edtCelular->digits();
     m_contato.Obs = obs;
     TDateTime data = 0;
     m_contato.Data = TryStrToDate(edtDataNascimento->value(), data) ? data : 0;
@@ -423,7 +425,9 @@ void TfrContatoPJ::SpeedButton2Click()
     if (!Seams::messages().confirm(QStringLiteral("Esta operação excluirá TODOS os contatos de ") + m_nomePJ +
                                    QStringLiteral(".") + kQuebra + QStringLiteral(" Deseja Continuar?")))
         return;
-    m_contato.ExcluirDaEmpresa(m_identificadorPJ);
+    // a failed delete has been shown and leaves the screen as it was
+    if (m_contato.ExcluirDaEmpresa(m_identificadorPJ) != Resultado::Gravado)
+        return;
     CarregarContatos();
     VoltarAInserir();
 }

@@ -4,6 +4,7 @@
 #include "services/Seams.h"
 #include "ui/common/GroupListModel.h"
 #include "ui/common/Help.h"
+#include "ui/common/TeclasDeEntrada.h"
 #include "util/Win1252.h"
 
 #include <QHeaderView>
@@ -33,6 +34,7 @@ TfrGrupos::TfrGrupos(QWidget *parent) : QDialog(parent)
     setModal(true);
     m_grupos = new GroupListModel(this);
     criarControles();
+    TeclasDeEntrada::Aplicar(this);
 
     connect(btnNovo, &QToolButton::clicked, this, &TfrGrupos::btnNovoClick);
     connect(btnAlterar, &QToolButton::clicked, this, &TfrGrupos::btnNovoClick);
@@ -178,7 +180,8 @@ void TfrGrupos::GRIDKeyDown(QKeyEvent *event)
         return;
     TGrupo grupo;
     grupo.Codigo = m_grupos->codigo(row);
-    grupo.Excluir();
+    // a failed delete has been shown; the list is read again either way
+    [[maybe_unused]] const bool excluido = grupo.Excluir();
     Carregar();
 }
 
@@ -255,15 +258,21 @@ void TfrGrupos::btnGravarClick()
     TGrupo grupo;
     grupo.Codigo = m_codigo;
     grupo.Nome = nome; // as typed: the blanks around it are kept
+    // each operation shows its own failure; then the screen keeps the typing
+    bool feito = true;
     switch (m_operacao) {
-    case Novo: grupo.Inserir(); break;
-    case Alterar: grupo.Alterar(); break;
+    case Novo: feito = grupo.Inserir(); break;
+    case Alterar: feito = grupo.Alterar(); break;
     case Excluir:
         // the same question as the Delete key: the group's persons go with it
         if (m_codigo > 0 && Seams::messages().confirm(perguntaExcluir()))
-            grupo.Excluir();
+            feito = grupo.Excluir();
         break;
     default: break;
+    }
+    if (!feito) {
+        edtNomeGrupo->setFocus();
+        return;
     }
     m_operacao = Nenhuma;
     m_codigo = 0;

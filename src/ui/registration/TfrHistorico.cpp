@@ -10,6 +10,7 @@
 #include "ui/common/Help.h"
 #include "ui/common/ImagemJpeg.h"
 #include "ui/common/Navigator.h"
+#include "ui/common/TeclasDeEntrada.h"
 #include "ui/finance/TfrEscolhaAsDatas.h"
 #include "ui/registration/HistoricoModel.h"
 #include "util/DateTime.h"
@@ -75,6 +76,7 @@ TfrHistorico::TfrHistorico(THistorico &historico, QWidget *parent) : QDialog(par
     setWindowTitle(QStringLiteral("Histórico"));
     setModal(true);
     criarControles();
+    TeclasDeEntrada::Aplicar(this);
 
     connect(btnEnviar, &QPushButton::clicked, this, &TfrHistorico::btnEnviarClick);
     connect(btnSair, &QPushButton::clicked, this, &TfrHistorico::btnSairClick);
@@ -127,7 +129,6 @@ void TfrHistorico::criarControles()
     auto botao = [this](const char *nome, const QString &texto) {
         auto *b = new QPushButton(texto, this);
         b->setObjectName(QString::fromLatin1(nome));
-        b->setAutoDefault(false);
         return b;
     };
     btnEnviar = botao("btnEnviar", QStringLiteral("Salvar"));
@@ -183,7 +184,6 @@ void TfrHistorico::criarControles()
     pnlImprimir->setObjectName(QStringLiteral("pnlImprimir"));
     btnImprimir = new QPushButton(QStringLiteral("Imprimir"), pnlImprimir);
     btnImprimir->setObjectName(QStringLiteral("btnImprimir"));
-    btnImprimir->setAutoDefault(false);
     auto *lblExcluir = new QLabel(
         QStringLiteral("Para EXCLUIR uma linha selecione-a e pressione a tecla DELETE"), pnlImprimir);
     auto *painel = new QHBoxLayout(pnlImprimir);
@@ -360,7 +360,8 @@ void TfrHistorico::SpeedButton2Click()
                                    NomePessoa + QStringLiteral(".") + QStringLiteral("\r\n") +
                                    QStringLiteral(" Deseja Continuar?")))
         return;
-    Historico.ExcluirDaPessoa();
+    // a failed delete has been shown; the list shows what is stored either way
+    [[maybe_unused]] const Resultado r = Historico.ExcluirDaPessoa();
     Historico.Identificador = -1;
     Carregar();
 }
@@ -465,7 +466,7 @@ void TfrHistorico::GridKeyDown(QKeyEvent *event)
         return;
     THistorico registro = Historico;
     registro.Identificador = id;
-    registro.Excluir();
+    [[maybe_unused]] const Resultado r = registro.Excluir();
     Historico.Identificador = -1;
     Carregar();
 }

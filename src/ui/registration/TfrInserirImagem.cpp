@@ -4,6 +4,7 @@
 #include "model/TPessoaFisica.h"
 #include "services/Seams.h"
 #include "ui/common/ImagemJpeg.h"
+#include "ui/common/TeclasDeEntrada.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -24,6 +25,7 @@ TfrInserirImagem::TfrInserirImagem(const TPessoaFisica &pessoa, QWidget *parent)
     setWindowTitle(QStringLiteral("Inserindo Imagem"));
     setModal(true);
     criarControles();
+    TeclasDeEntrada::Aplicar(this);
 
     connect(btnSalvar, &QPushButton::clicked, this, &TfrInserirImagem::btnSalvarClick);
     connect(btnSair, &QPushButton::clicked, this, &QDialog::accept);

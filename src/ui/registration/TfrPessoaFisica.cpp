@@ -7,6 +7,7 @@
 #include "ui/common/Help.h"
 #include "ui/common/MaskedEdit.h"
 #include "ui/common/Navigator.h"
+#include "ui/common/TeclasDeEntrada.h"
 #include "util/DateTime.h"
 #include "util/Documentos.h"
 #include "util/TextUtils.h"
@@ -36,7 +37,6 @@ namespace {
 
 const QString kQuebra = QStringLiteral("\r\n");
 const QString kMascaraData = QStringLiteral("!99/99/0000;1;_");
-const QString kMascaraFone = QStringLiteral("!\\(99\\)9999-9999;0;_");
 const QString kMascaraCartao = QStringLiteral("0000\\-0000\\-0000\\-0000;0;_");
 const QString kCartaoZerado = QStringLiteral("0000000000000000");
 const QString kCpfZerado = QStringLiteral("00000000000");
@@ -64,6 +64,7 @@ TfrPessoaFisica::TfrPessoaFisica(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Pessoa Física"));
     setModal(true);
     criarControles();
+    TeclasDeEntrada::Aplicar(this);
 
     connect(m_barra.btnNovo, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
     connect(m_barra.btnAlterar, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
@@ -157,9 +158,12 @@ void TfrPessoaFisica::criarControles()
         QStringLiteral("Marque este campo para esta pessoa aparecer na lista de aniversariantes do mês"));
     edtGuiaEmergencia =
         check("edtGuiaEmergencia", QStringLiteral("Exibir os dados na guia de telefones de emergência?"));
-    edtFoneR = mascara("edtFoneR", kMascaraFone);
-    edtFoneCe = mascara("edtFoneCe", kMascaraFone);
-    edtFoneCo = mascara("edtFoneCo", kMascaraFone);
+    edtFoneR = mascara("edtFoneR", QString());
+    edtFoneR->setMascaras(MascarasFone());
+    edtFoneCe = mascara("edtFoneCe", QString());
+    edtFoneCe->setMascaras(MascarasFone());
+    edtFoneCo = mascara("edtFoneCo", QString());
+    edtFoneCo->setMascaras(MascarasFone());
     edtVoIP = edit("edtVoIP", 30);
     const QString dica = QStringLiteral("Duplo clique para enviar mensagem para este email!");
     edtEmail = edit("edtEmail", 100);
@@ -579,10 +583,10 @@ void TfrPessoaFisica::MostrarPessoa(const TPessoaFisica &p)
     edtTratamento->setCurrentIndex(edtTratamento->findText(p.Tratamento, Qt::MatchExactly));
     edtNome->setEditText(p.Nome);
     edtApelido->setText(p.Apelido);
+    // a number no mask holds is shown plain: emptying it would lose it at the next save
     for (auto [edit, fone] : {std::pair{edtFoneR, &p.FoneResidencial}, std::pair{edtFoneCo, &p.FoneComercial},
                               std::pair{edtFoneCe, &p.FoneCelular}})
-        if (!edit->setValue(*fone))
-            edit->setValue(QString());
+        MostrarSemCortar(edit, MascarasFone(), *fone);
     edtLocalTrabalho->setText(p.LocalTrabalho);
     edtEmail->setText(p.Email);
     edtProfissao->setText(p.Profissao);
@@ -670,9 +674,10 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
     p.Nome = edtNome->currentText();
     p.Apelido = edtApelido->text();
     p.Email = edtEmail->text();
-    p.FoneResidencial = edtFoneR->value();
-    p.FoneComercial = edtFoneCo->value();
-    p.FoneCelular = edtFoneCe->value();
+    // telephones are stored as their digits alone, however they were typed
+    p.FoneResidencial = edtFoneR->digits();
+    p.FoneComercial = edtFoneCo->digits();
+    p.FoneCelular = edtFoneCe->digits();
     p.Profissao = edtProfissao->text();
     p.LocalTrabalho = edtLocalTrabalho->text();
     p.Obs = edtObs->toPlainText().trimmed();

@@ -8,6 +8,7 @@
 #include "ui/common/Help.h"
 #include "ui/common/MaskedEdit.h"
 #include "ui/common/Navigator.h"
+#include "ui/common/TeclasDeEntrada.h"
 #include "util/Documentos.h"
 #include "util/EditMask.h"
 #include "util/TextUtils.h"
@@ -35,7 +36,6 @@ using namespace EntradaCadastro;
 namespace {
 
 const QString kQuebra = QStringLiteral("\r\n");
-const QString kMascaraFone = QStringLiteral("!\\(99\\)9999-9999;0;_");
 const QString kMascaraFone0800 = QStringLiteral("!9999-999-9999;0;_");
 const int kMaximoIE = 30;
 
@@ -52,6 +52,7 @@ TfrPessoaJuridica::TfrPessoaJuridica(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Pessoa Jurídica"));
     setModal(true);
     criarControles();
+    TeclasDeEntrada::Aplicar(this);
 
     connect(m_barra.btnNovo, &QToolButton::clicked, this, &TfrPessoaJuridica::btnNovoClick);
     connect(m_barra.btnAlterar, &QToolButton::clicked, this, &TfrPessoaJuridica::btnNovoClick);
@@ -160,9 +161,12 @@ void TfrPessoaJuridica::criarControles()
         QWidget *p = pagina("TabSheet1", QStringLiteral(" :: Telefones :: "));
         GroupBox3 = new QGroupBox(p);
         nomear(GroupBox3, "GroupBox3");
-        edtFone = mascara("edtFone", kMascaraFone);
-        edtFoneFax = mascara("edtFoneFax", kMascaraFone);
-        edtFoneCel = mascara("edtFoneCel", kMascaraFone);
+        edtFone = mascara("edtFone", QString());
+        edtFone->setMascaras(MascarasFone());
+        edtFoneFax = mascara("edtFoneFax", QString());
+        edtFoneFax->setMascaras(MascarasFone());
+        edtFoneCel = mascara("edtFoneCel", QString());
+        edtFoneCel->setMascaras(MascarasFone());
         edtFone0800 = mascara("edtFone0800", kMascaraFone0800);
         edtFone0300 = mascara("edtFone0300", kMascaraFone0800);
         edtEmail = edit("edtEmail", 100);
@@ -395,13 +399,13 @@ void TfrPessoaJuridica::MostrarIE(const QString &digitos)
     edtIE->setText(digitos);
 }
 
-QList<std::pair<MaskedEdit *, QString>> TfrPessoaJuridica::CamposFone() const
+QList<std::pair<MaskedEdit *, QStringList>> TfrPessoaJuridica::CamposFone() const
 {
-    return {{edtFone, kMascaraFone},
-            {edtFoneFax, kMascaraFone},
-            {edtFoneCel, kMascaraFone},
-            {edtFone0800, kMascaraFone0800},
-            {edtFone0300, kMascaraFone0800}};
+    return {{edtFone, MascarasFone()},
+            {edtFoneFax, MascarasFone()},
+            {edtFoneCel, MascarasFone()},
+            {edtFone0800, {kMascaraFone0800}},
+            {edtFone0300, {kMascaraFone0800}}};
 }
 
 void TfrPessoaJuridica::LimparParaNovo()
@@ -533,9 +537,9 @@ std::optional<TPessoaJuridica> TfrPessoaJuridica::LerPessoa()
     p.Obs = edtObs->toPlainText();
     p.CNPJ = NormalizarCNPJ(edtCNPJ->value());
     p.IE = ie;
-    p.Fone = edtFone->value();
-    p.FoneFax = edtFoneFax->value();
-    p.FoneCel = edtFoneCel->value();
+    p.Fone = edtFone->digits();
+    p.FoneFax = edtFoneFax->digits();
+    p.FoneCel = edtFoneCel->digits();
     p.Fone0800 = edtFone0800->value();
     p.Fone0300 = edtFone0300->value();
     p.HomePage = edtHomePage->text();

@@ -99,7 +99,7 @@ private:
     // The IE field as a plain field again, showing these digits.
     void MostrarIE(const QString &digitos);
     // The five telephone fields with their masks.
-    QList<std::pair<MaskedEdit *, QString>> CamposFone() const;
+    QList<std::pair<MaskedEdit *, QStringList>> CamposFone() const;
     // Steps 1 to 5 of "Confirmar": the checks (with their questions) and the
     // record built from the fields; nothing when a check stops the save.
     std::optional<TPessoaJuridica> LerPessoa();

@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
+#include "app/TerminationSignals.h"
 #include "app/Version.h"
 #include "data/DbError.h"
 #include "data/TDM.h"
@@ -10,6 +11,7 @@
 #include "ui/common/AppIcon.h"
 #include "ui/common/MediaSoundPlayer.h"
 #include "ui/common/Navigator.h"
+#include "ui/common/Traducoes.h"
 #include "ui/common/WidgetSeams.h"
 #include "ui/session/TfrLogin.h"
 #include "ui/session/TfrPrincipalAC.h"
@@ -34,7 +36,15 @@ std::unique_ptr<TUsuario> FazerLogin(TDM *dm)
         usuario->Login = login->login();
         usuario->LoginAnterior = usuario->Login;
         usuario->Senha = ScrambleText(Win1252::toUpper(login->senha()), 10);
-        usuario->Autenticar();
+        // the row may have changed since the window checked it
+        if (!usuario->Autenticar())
+            TfrLogin::LoginFailed = true;
+    }
+
+    // ended by a signal while the login window was open: leave without a word
+    if (TerminationSignals::requested()) {
+        login.reset();
+        return nullptr;
     }
 
     // 7. the outcome, then the window goes
@@ -77,6 +87,7 @@ int RunLumisto(int argc, char *argv[])
     tips.setColor(QPalette::ToolTipBase, QColor(166, 198, 200));
     tips.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(tips);
+    InstalarTraducoesDoQt();
     InstallWidgetSeams();
     InstallMediaSoundPlayer();
     InstallScreens();
@@ -91,6 +102,30 @@ int RunLumisto(int argc, char *argv[])
         Seams::messages().show(QStringLiteral("Erro na Criação do DataModule!"), MessageService::Kind::Error);
     }
 
+    // kill, Ctrl+C and the end of the desktop session end the program as
+    // "Sair" does; the database client has installed its own handlers by now
+    TerminationSignals sinais;
+    sinais.install();
+    TfrPrincipalAC *janela = nullptr;
+    QObject::connect(&sinais, &TerminationSignals::terminationRequested, &app, [&] {
+        // the diary is saved first; only then may the last resort run
+        if (janela)
+            janela->EncerrarPorSinal();
+        else
+            QApplication::exit(0);
+        TerminationSignals::endWithin(1500, instance.socketFile());
+    });
+    // however the program gets here after a signal, the detach below is
+    // watched as well
+    struct VigiaDoFim {
+        SingleInstance &instancia;
+        ~VigiaDoFim()
+        {
+            if (TerminationSignals::requested())
+                TerminationSignals::endWithin(1500, instancia.socketFile());
+        }
+    } vigia{instance};
+
     std::unique_ptr<TUsuario> usuario = FazerLogin(dm.get());
     if (!usuario)
         return 0;
@@ -102,8 +137,10 @@ int RunLumisto(int argc, char *argv[])
         TfrPrincipalAC principal(*usuario);
         QObject::connect(&instance, &SingleInstance::activationRequested, &principal,
                          &TfrPrincipalAC::MostrarDoRelogio);
+        janela = &principal;
         principal.show();
         code = QApplication::exec();
+        janela = nullptr;
     }
     TUsuario::setAtual(nullptr);
     return code;

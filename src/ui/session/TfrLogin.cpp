@@ -2,8 +2,6 @@
 
 #include "app/Settings.h"
 #include "app/Version.h"
-#include "data/DbOperation.h"
-#include "data/Query.h"
 #include "data/TDM.h"
 #include "model/TUsuario.h"
 #include "services/Autostart.h"
@@ -115,10 +113,10 @@ TfrLogin::TfrLogin(QWidget *parent) : QDialog(parent)
     lblDataHora->setObjectName(QStringLiteral("lblDataHora"));
     lblDataHora->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblDataHora->setStyleSheet(QStringLiteral("color: #606060;"));
-    CheckBox1 = new QCheckBox(QStringLiteral("Iniciar Orvalha com o Windows"), this);
+    CheckBox1 = new QCheckBox(QStringLiteral("Iniciar Orvalha com o sistema"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setToolTip(
-        QStringLiteral("Marque essa opção caso deseje iniciar a orvalha junto com o windows!"));
+        QStringLiteral("Marque essa opção caso deseje iniciar a orvalha junto com o sistema!"));
     edtPedeSenha = new QCheckBox(QStringLiteral("Não Solicitar Novamente Login e Senha?"), this);
     edtPedeSenha->setObjectName(QStringLiteral("edtPedeSenha"));
     edtPedeSenha->setToolTip(
@@ -197,7 +195,8 @@ void TfrLogin::showEvent(QShowEvent *event)
         return;
     m_shown = true;
     FormShow();
-    Timer1.start();
+    if (!m_falhaDeLeitura)
+        Timer1.start();
 }
 
 void TfrLogin::FormShow()
@@ -212,7 +211,10 @@ void TfrLogin::FormShow()
         edtLogin->setCurrentIndex(-1);
     if (edtLogin->count() > 0)
         edtLoginCloseUp();
-    if (!ExisteUsuario())
+    const std::optional<bool> existe = ExisteUsuario();
+    if (!existe)
+        return;
+    if (!*existe)
         cadastrarPrimeiroUsuario(true);
     // a login is proposed: the password is what is left to type
     if (edtLogin->currentIndex() >= 0)
@@ -232,24 +234,26 @@ void TfrLogin::PreencherLogins()
 {
     edtLogin->clear();
     QStringList logins;
-    dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, QStringLiteral("SELECT * FROM USUARIO"));
-        q.open();
-        while (q.next())
-            logins << q.field(QStringLiteral("LOGIN")).asString();
-    });
-    edtLogin->addItems(logins);
+    // a failed read shows up in ExisteUsuario, which ends the window
+    if (TUsuario::Logins(BancoDados(), logins))
+        edtLogin->addItems(logins);
 }
 
-bool TfrLogin::ExisteUsuario()
+std::optional<bool> TfrLogin::ExisteUsuario()
 {
-    bool any = false;
-    dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, QStringLiteral("SELECT * FROM USUARIO"));
-        q.open();
-        any = q.next();
-    });
-    return any;
+    bool existe = false;
+    const DbResult r = TUsuario::ExisteAlgum(BancoDados(), existe);
+    if (r)
+        return existe;
+    // a database that cannot be read is an error, never an empty user table:
+    // offering a first administrator here would be wrong
+    Seams::messages().show(r.error, MessageService::Kind::Error);
+    TerminateOnClose = true;
+    LoginFailed = true;
+    m_falhaDeLeitura = true;
+    // the window may still be on its way up: end it once its loop runs
+    QTimer::singleShot(0, this, [this] { reject(); });
+    return std::nullopt;
 }
 
 void TfrLogin::cadastrarPrimeiroUsuario(bool mudarLegenda)
@@ -321,7 +325,10 @@ void TfrLogin::btnOkClick()
         edtSenha->setFocus();
         return;
     }
-    if (!ExisteUsuario()) {
+    const std::optional<bool> existe = ExisteUsuario();
+    if (!existe)
+        return;
+    if (!*existe) {
         Seams::messages().show(
             QStringLiteral("Para inicar o uso da Quabelo você deverá cadastrar um usuário na próxima tela!"));
         cadastrarPrimeiroUsuario(true);
@@ -409,7 +416,10 @@ bool TfrLogin::PodeAdministrar()
 
 void TfrLogin::SpeedButton1Click()
 {
-    if (!ExisteUsuario()) {
+    const std::optional<bool> existe = ExisteUsuario();
+    if (!existe)
+        return;
+    if (!*existe) {
         cadastrarPrimeiroUsuario(false);
         return;
     }

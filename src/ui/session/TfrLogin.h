@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -49,7 +50,9 @@ private slots:
 
 private:
     void PreencherLogins();
-    bool ExisteUsuario();
+    // Whether a user exists; nothing when the read failed, which has been
+    // shown and ends the window.
+    std::optional<bool> ExisteUsuario();
     bool PodeAdministrar();
     void GravarEntradaAutomatica(const QString &login, const QString &senhaEmbaralhada);
     void cadastrarPrimeiroUsuario(bool mudarLegenda);
@@ -62,4 +65,5 @@ private:
     QCheckBox *CheckBox1, *edtPedeSenha;
     QTimer Timer1;
     bool m_shown = false;
+    bool m_falhaDeLeitura = false;
 };

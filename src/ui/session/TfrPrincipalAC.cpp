@@ -2,10 +2,12 @@
 
 #include "app/ProgramFolder.h"
 #include "app/Settings.h"
+#include "app/TerminationSignals.h"
 #include "app/Version.h"
 #include "data/TDM.h"
 #include "model/Aniversariantes.h"
 #include "model/PessoaResumo.h"
+#include "model/TPessoa.h"
 #include "model/TUsuario.h"
 #include "services/Seams.h"
 #include "ui/common/AppIcon.h"
@@ -108,9 +110,20 @@ QAction *TfrPrincipalAC::tela(const QString &name, const QString &caption, const
 {
     QAction *a = acao(name, caption, shortcut);
     a->setEnabled(Navigator::instance().has(screen));
-    connect(a, &QAction::triggered, this,
-            [this, screen, args] { Navigator::instance().open(screen, this, args); });
+    connect(a, &QAction::triggered, this, [this, screen, args] { abrir(screen, args); });
     return a;
+}
+
+int TfrPrincipalAC::abrir(const QString &screen, const QVariantMap &args)
+{
+    const quint64 antes = TPessoa::Alteracoes();
+    const int r = Navigator::instance().open(screen, this, args);
+    // a person saved, changed or deleted there shows in the lists at once
+    if (TPessoa::Alteracoes() != antes && !TerminationSignals::requested()) {
+        CarregarAniversariantes();
+        CarregarEmergencia();
+    }
+    return r;
 }
 
 void TfrPrincipalAC::criarMenus()
@@ -351,8 +364,7 @@ void TfrPrincipalAC::criarIconeDaBandeja()
     QAction *sobre = PopupMenu1->addAction(QStringLiteral("Sobre"));
     sobre->setObjectName(QStringLiteral("Sobre2"));
     sobre->setEnabled(Navigator::instance().has(QStringLiteral("TfrSobre")));
-    connect(sobre, &QAction::triggered, this,
-            [this] { Navigator::instance().open(QStringLiteral("TfrSobre"), this); });
+    connect(sobre, &QAction::triggered, this, [this] { abrir(QStringLiteral("TfrSobre")); });
     QAction *exibir = PopupMenu1->addAction(QStringLiteral("Exibir Lumisto"));
     exibir->setObjectName(QStringLiteral("ExibirLumisto1"));
     connect(exibir, &QAction::triggered, this, &TfrPrincipalAC::MostrarDoRelogio);
@@ -433,25 +445,33 @@ void TfrPrincipalAC::carregarDiario()
     m_carregando = false;
 }
 
-void TfrPrincipalAC::salvarDiario(double data)
+bool TfrPrincipalAC::salvarDiario(double data)
 {
     Anotacao.Data = data;
     Anotacao.Texto = edtTexto->toPlainText();
-    if (Anotacao.Salvar(m_usuario.Login))
-        btnSalvar->setEnabled(false);
+    if (!Anotacao.Salvar(m_usuario.Login))
+        return false;
+    btnSalvar->setEnabled(false);
+    return true;
 }
 
-void TfrPrincipalAC::perguntarSalvarDiario(double data)
+bool TfrPrincipalAC::perguntarSalvarDiario(double data)
 {
     if (diarioPendente() && Seams::messages().confirm(kPerguntaDiario))
-        salvarDiario(data);
+        return salvarDiario(data);
+    return true;
 }
 
 void TfrPrincipalAC::Data_DiarioChange()
 {
     // unsaved text belongs to the day it was typed for: ask before it is replaced
     if (diarioPendente()) {
-        perguntarSalvarDiario(m_dataCarregada);
+        if (!perguntarSalvarDiario(m_dataCarregada)) {
+            // the save failed: stay on the day the text was typed for
+            const QSignalBlocker calado(Data_Diario);
+            Data_Diario->setDate(DateTimeToQDate(m_dataCarregada));
+            return;
+        }
         btnSalvar->setEnabled(false);
     }
     lblDataExtenso->setText(FormatDateTime(kDataExtenso, QDateToDateTime(Data_Diario->date())));
@@ -470,7 +490,9 @@ void TfrPrincipalAC::btnLimparClick()
                                    FormatDateTime(QStringLiteral("dd/mm/yyyy"), data)))
         return;
     Anotacao.Data = data;
-    Anotacao.Excluir(m_usuario.Login);
+    // a failed delete keeps the text on the screen: the note is still stored
+    if (!Anotacao.Excluir(m_usuario.Login))
+        return;
     btnSalvar->setEnabled(false);
     m_carregando = true;
     edtTexto->clear();
@@ -479,15 +501,15 @@ void TfrPrincipalAC::btnLimparClick()
 
 void TfrPrincipalAC::btnPesquisaClick()
 {
-    Navigator::instance().open(QStringLiteral("TfrPesquisaAnotacao"), this,
-                               {{QStringLiteral("login"), m_usuario.Login}});
+    abrir(QStringLiteral("TfrPesquisaAnotacao"), {{QStringLiteral("login"), m_usuario.Login}});
 }
 
 void TfrPrincipalAC::closeEvent(QCloseEvent *event)
 {
-    perguntarSalvarDiario(QDateToDateTime(Data_Diario->date()));
     event->ignore();
-    EsconderAoLadoDoRelogio();
+    // a failed save keeps the window open with the text
+    if (perguntarSalvarDiario(QDateToDateTime(Data_Diario->date())))
+        EsconderAoLadoDoRelogio();
 }
 
 void TfrPrincipalAC::commitData(QSessionManager &)
@@ -517,7 +539,15 @@ void TfrPrincipalAC::MostrarDoRelogio()
 
 void TfrPrincipalAC::Sair1Click()
 {
-    perguntarSalvarDiario(QDateToDateTime(Data_Diario->date()));
+    if (perguntarSalvarDiario(QDateToDateTime(Data_Diario->date())))
+        Terminar();
+}
+
+void TfrPrincipalAC::EncerrarPorSinal()
+{
+    // nobody can answer a question at logout, and losing the text is worse
+    if (diarioPendente())
+        salvarDiario(m_dataCarregada);
     Terminar();
 }
 
@@ -526,8 +556,8 @@ void TfrPrincipalAC::Sair2Click()
     if (!Seams::messages().confirm(QStringLiteral("Caro(a) ") + m_usuario.Nome +
                                    QStringLiteral(", desejas encerar a Quabelo agora?")))
         return;
-    perguntarSalvarDiario(QDateToDateTime(Data_Diario->date()));
-    Terminar();
+    if (perguntarSalvarDiario(QDateToDateTime(Data_Diario->date())))
+        Terminar();
 }
 
 void TfrPrincipalAC::SairefazerLogOff1Click()
@@ -535,7 +565,8 @@ void TfrPrincipalAC::SairefazerLogOff1Click()
     if (!Seams::messages().confirm(QStringLiteral("Caro(a) ") + m_usuario.Nome +
                                    QStringLiteral(", desejas encerar a Quabelo agora?")))
         return;
-    perguntarSalvarDiario(QDateToDateTime(Data_Diario->date()));
+    if (!perguntarSalvarDiario(QDateToDateTime(Data_Diario->date())))
+        return;
     ClearAutomaticLogin();
     Terminar();
 }
@@ -545,7 +576,7 @@ void TfrPrincipalAC::BackupRestore1Click()
     TDM *dm = TDM::instance();
     if (dm)
         dm->BancoDados.disconnect();
-    Navigator::instance().open(QStringLiteral("TfrBackUP"), this);
+    abrir(QStringLiteral("TfrBackUP"));
     QString error;
     if (dm && !dm->Reconectar(&error))
         Seams::messages().show(error, MessageService::Kind::Error);
@@ -560,7 +591,7 @@ void TfrPrincipalAC::QueroaversoemREDE1Click()
 
 void TfrPrincipalAC::Alterardadosde1Click()
 {
-    Navigator::instance().open(QStringLiteral("TfrAlteraSenha"), this);
+    abrir(QStringLiteral("TfrAlteraSenha"));
     atualizarTitulos();
     m_status[0]->setText(QStringLiteral("Versão DeskTop"));
     m_status[1]->setText(QStringLiteral("Login: ") + m_usuario.Login);
@@ -569,7 +600,7 @@ void TfrPrincipalAC::Alterardadosde1Click()
 
 void TfrPrincipalAC::Entrarcomumnovousurio1Click()
 {
-    Navigator::instance().open(QStringLiteral("TfrNovoUsuario"), this);
+    abrir(QStringLiteral("TfrNovoUsuario"));
 }
 
 // ------------------------------------------------------------ list tabs
@@ -754,7 +785,7 @@ void TfrPrincipalAC::AbrirPessoa(const PessoaResumo &entrada)
 {
     const QString tela = entrada.TipoPessoa == PessoaResumo::Juridica ? QStringLiteral("TfrPessoaJuridica")
                                                                       : QStringLiteral("TfrPessoaFisica");
-    Navigator::instance().open(tela, this, {{QStringLiteral("identificador"), entrada.Identificador}});
+    abrir(tela, {{QStringLiteral("identificador"), entrada.Identificador}});
 }
 
 void TfrPrincipalAC::ListaDblClick(const QModelIndex &index)
@@ -762,8 +793,7 @@ void TfrPrincipalAC::ListaDblClick(const QModelIndex &index)
     const TPessoaFisica *pessoa = Lista->pessoa(index.row());
     if (!pessoa)
         return;
-    Navigator::instance().open(QStringLiteral("TfrPessoaFisica"), this,
-                               {{QStringLiteral("identificador"), pessoa->Identificador}});
+    abrir(QStringLiteral("TfrPessoaFisica"), {{QStringLiteral("identificador"), pessoa->Identificador}});
     CarregarAniversariantes();
 }
 
@@ -812,15 +842,14 @@ void TfrPrincipalAC::Histrico1Click()
     const PessoaResumo *entrada = entradaPesquisada();
     if (!entrada)
         return;
-    Navigator::instance().open(
-        QStringLiteral("TfrHistorico"), this,
-        {{QStringLiteral("identificador"), entrada->Identificador},
-         {QStringLiteral("tipoPessoa"), entrada->TipoPessoa == PessoaResumo::Juridica ? 1 : 0}});
+    abrir(QStringLiteral("TfrHistorico"),
+          {{QStringLiteral("identificador"), entrada->Identificador},
+           {QStringLiteral("tipoPessoa"), entrada->TipoPessoa == PessoaResumo::Juridica ? 1 : 0}});
 }
 
 void TfrPrincipalAC::MenuItem3Click()
 {
-    Navigator::instance().open(QStringLiteral("TfrFinancasPesquisa"), this);
+    abrir(QStringLiteral("TfrFinancasPesquisa"));
 }
 
 void TfrPrincipalAC::Contatos1Click()
@@ -828,9 +857,9 @@ void TfrPrincipalAC::Contatos1Click()
     const PessoaResumo *entrada = entradaPesquisada();
     if (!entrada || entrada->TipoPessoa != PessoaResumo::Juridica)
         return;
-    Navigator::instance().open(QStringLiteral("TfrContatoPJ"), this,
-                               {{QStringLiteral("identificador"), entrada->Identificador},
-                                {QStringLiteral("nome"), entrada->Nome},
-                                {QStringLiteral("caption"), QStringLiteral("Contatos de ") + entrada->Nome +
-                                                                QStringLiteral("  ") + entrada->Email}});
+    abrir(QStringLiteral("TfrContatoPJ"),
+          {{QStringLiteral("identificador"), entrada->Identificador},
+           {QStringLiteral("nome"), entrada->Nome},
+           {QStringLiteral("caption"),
+            QStringLiteral("Contatos de ") + entrada->Nome + QStringLiteral("  ") + entrada->Email}});
 }

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <QVariantMap>
 
 class ListaAniversariantes;
 class ListaPessoasResumo;
@@ -46,6 +47,10 @@ public:
     // Opens the individual or company screen for change with the entry's person.
     void AbrirPessoa(const PessoaResumo &entrada);
 
+    // The end asked by a signal (kill, logout): the diary's unsaved text is
+    // saved to its date without a question, then the program ends.
+    void EncerrarPorSinal();
+
     // How the program ends (QApplication::quit by default; tests record it).
     static std::function<void()> Terminar;
 
@@ -78,6 +83,9 @@ private slots:
     void Contatos1Click();
 
 private:
+    // Opens another screen through the navigator; when persons were written
+    // there, the birthday and emergency lists are read again.
+    int abrir(const QString &screen, const QVariantMap &args = {});
     void criarMenus();
     void criarBarraDeFerramentas();
     void criarBarraDeStatus();
@@ -88,9 +96,12 @@ private:
     void atualizarTitulos();
     void atualizarBackup(bool criacao);
     void carregarDiario();
-    void salvarDiario(double data);
+    // False when the save failed (the text stays, the error was shown).
+    bool salvarDiario(double data);
     // Asks the closing question when the diary holds unsaved text; saves on Yes.
-    void perguntarSalvarDiario(double data);
+    // False only when the user chose to save and the save failed: the
+    // caller then keeps the window and the text.
+    bool perguntarSalvarDiario(double data);
     QAction *acao(const QString &name, const QString &caption, const QKeySequence &shortcut = {});
     // A menu entry that opens `screen` (with `args`); disabled while the
     // program has no such screen.

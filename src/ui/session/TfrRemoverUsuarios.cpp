@@ -61,7 +61,7 @@ void TfrRemoverUsuarios::keyPressEvent(QKeyEvent *event)
 void TfrRemoverUsuarios::FormShow()
 {
     edtUsuarios->clear();
-    dbOperation(BancoDados(), [&](Transaction &t) {
+    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
         Query q(t, QStringLiteral("SELECT * FROM USUARIO WHERE UPPER(LOGIN)<> :LOGIN ORDER BY LOGIN "));
         q.setText(QStringLiteral("LOGIN"), Win1252::toUpper(m_administrador));
         q.open();
@@ -76,6 +76,11 @@ void TfrRemoverUsuarios::FormShow()
             item->setCheckState(Qt::Unchecked);
         }
     });
+    // a list read only in part must not be taken for all the users
+    if (!r) {
+        edtUsuarios->clear();
+        Seams::messages().show(r.error, MessageService::Kind::Error);
+    }
 }
 
 void TfrRemoverUsuarios::btnOKClick()

@@ -2,6 +2,7 @@
 // record stores, and values put back from the database.
 #include "ui/common/MaskedEdit.h"
 #include "util/Documentos.h"
+#include "util/EditMask.h"
 
 #include <QtTest>
 
@@ -127,6 +128,44 @@ private slots:
         QVERIFY(!fone.setValue(QStringLiteral("11933334444"))); // never cut to ten digits
         QVERIFY(!fone.setValue(QStringLiteral("11A3334444")));
         QCOMPARE(fone.value(), QStringLiteral("1133334444"));
+    }
+
+    // A telephone field has a landline's and a mobile's mask: the eleventh
+    // digit moves it on to the mobile's, erasing one moves it back, and
+    // nothing typed is ever dropped.
+    void aTelephoneTakesTheMobilesEleventhDigit()
+    {
+        MaskedEdit fone;
+        fone.setMascaras(MascarasFone());
+        digitar(fone, QStringLiteral("1198765432"));
+        QCOMPARE(fone.displayText(), QStringLiteral("(11)9876-5432"));
+        QTest::keyClicks(&fone, QStringLiteral("1"));
+        QCOMPARE(fone.displayText(), QStringLiteral("(11)98765-4321"));
+        QCOMPARE(fone.digits(), QStringLiteral("11987654321"));
+        QCOMPARE(fone.value(), QStringLiteral("11987654321"));
+        // a twelfth digit has no place
+        QTest::keyClicks(&fone, QStringLiteral("9"));
+        QCOMPARE(fone.digits(), QStringLiteral("11987654321"));
+
+        QTest::keyClick(&fone, Qt::Key_Backspace);
+        QCOMPARE(fone.displayText(), QStringLiteral("(11)9876-5432"));
+        QCOMPARE(fone.cursorPosition(), fone.displayText().size());
+        QTest::keyClicks(&fone, QStringLiteral("7"));
+        QCOMPARE(fone.digits(), QStringLiteral("11987654327"));
+
+        // stored values go to the mask that holds them
+        QVERIFY(fone.setValue(QStringLiteral("1132451234")));
+        QCOMPARE(fone.displayText(), QStringLiteral("(11)3245-1234"));
+        QVERIFY(fone.setValue(QStringLiteral("21987654321")));
+        QCOMPARE(fone.displayText(), QStringLiteral("(21)98765-4321"));
+        QVERIFY(fone.setValue(QStringLiteral("32451234")));
+        QCOMPARE(fone.displayText(), QStringLiteral("(__)3245-1234"));
+        QCOMPARE(fone.digits(), QStringLiteral("32451234"));
+        // more than a mobile holds is never cut
+        QVERIFY(!fone.setValue(QStringLiteral("119876543210")));
+        QCOMPARE(fone.digits(), QStringLiteral("32451234"));
+        QVERIFY(fone.setValue(QString()));
+        QCOMPARE(fone.displayText(), QStringLiteral("(__)____-____"));
     }
 
     void changingTheMaskKeepsWhatFits()

@@ -94,8 +94,10 @@ private slots:
         MediaSoundPlayer player;
         QString error;
         QVERIFY2(player.play(defaultSound(), &error), qPrintable(error));
-        QTRY_COMPARE(readFile(synth + QStringLiteral(".args")), QStringLiteral("-id\n") + defaultSound());
-        QTRY_VERIFY(!readFile(synth + QStringLiteral(".pid")).isEmpty());
+        // another process, started on a machine that may be busy: wait as long as it takes
+        QTRY_COMPARE_WITH_TIMEOUT(readFile(synth + QStringLiteral(".args")),
+                                  QStringLiteral("-id\n") + defaultSound(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!readFile(synth + QStringLiteral(".pid")).isEmpty(), 60000);
         const QString pid = readFile(synth + QStringLiteral(".pid"));
         QVERIFY(QFileInfo::exists(QStringLiteral("/proc/") + pid));
 
@@ -110,11 +112,12 @@ private slots:
         MediaSoundPlayer player;
         QString error;
         QVERIFY2(player.play(defaultSound(), &error), qPrintable(error));
-        QTRY_COMPARE(
+        QTRY_COMPARE_WITH_TIMEOUT(
             m_seams.messages->shown,
             QStringList{QStringLiteral("Não foi possível tocar o arquivo \"%1\". O programa timidity "
                                        "terminou com erro.")
-                            .arg(defaultSound())});
+                            .arg(defaultSound())},
+            60000);
     }
 };
 

@@ -165,7 +165,7 @@ private:
     Foto lerFoto(int id)
     {
         Foto f;
-        dbOperation(db(), [&](Transaction &t) {
+        dbOperationOuFalha(db(), [&](Transaction &t) {
             Query q(t, QStringLiteral("SELECT * FROM IMAGEM WHERE ID_IMAGEM = :ID"));
             q.setInt(QStringLiteral("ID"), id);
             q.open();
@@ -180,7 +180,7 @@ private:
     QList<QByteArray> todasAsFotos()
     {
         QList<QByteArray> fotos;
-        dbOperation(db(), [&](Transaction &t) {
+        dbOperationOuFalha(db(), [&](Transaction &t) {
             Query q(t, QStringLiteral("SELECT FOTO FROM IMAGEM ORDER BY ID_IMAGEM"));
             q.open();
             while (q.next())

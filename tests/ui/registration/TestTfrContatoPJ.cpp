@@ -10,6 +10,7 @@
 #include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
+#include "support/Fones.h"
 #include "support/ModalDriver.h"
 #include "support/TestFolder.h"
 #include "ui/common/MaskedEdit.h"
@@ -168,6 +169,46 @@ private slots:
     {
         TUsuario::setAtual(nullptr);
         m_dm.reset();
+    }
+
+    // The contact's telephone and mobile take an old 8-digit number, a
+    // landline and a mobile as typed, and give them back whole.
+    void telephonesKeepEveryDigit_data()
+    {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("coluna");
+        QTest::addColumn<QString>("digitos");
+        QTest::addColumn<QString>("mostrado");
+        const QList<std::pair<const char *, const char *>> campos = {{"edtFone", "FONE"},
+                                                                     {"edtCelular", "CELULAR"}};
+        for (const auto &[campo, coluna] : campos)
+            for (const FoneDeTeste &f : FonesDeTeste())
+                QTest::addRow("%s, %s", campo, f.caso)
+                    << QString::fromLatin1(campo) << QString::fromLatin1(coluna) << f.digitos << f.mostrado;
+    }
+    void telephonesKeepEveryDigit()
+    {
+        QFETCH(QString, campo);
+        QFETCH(QString, coluna);
+        QFETCH(QString, digitos);
+        QFETCH(QString, mostrado);
+        const QString nome = QStringLiteral("Karen");
+        Tela t(m_empresa, kEmpresa);
+        t.edit("edtNome")->setText(nome);
+        MaskedEdit *fone = t.mascara(campo.toLatin1().constData());
+        DigitarFone(fone, digitos);
+        QCOMPARE(fone->digits(), digitos);
+        QCOMPARE(fone->displayText(), mostrado);
+        t.salvar();
+        QCOMPARE(this->coluna(coluna, nome), digitos);
+
+        // another number in the field, then the double-click brings the stored one back whole
+        QVERIFY(fone->setValue(QStringLiteral("1130001111")));
+        t.duploClique(nome);
+        QCOMPARE(fone->displayText(), mostrado);
+        t.salvar();
+        QCOMPARE(this->coluna(coluna, nome), digitos);
+        QCOMPARE(m_seams.messages->shown, QStringList());
     }
 
     void newContactIsStoredShownAgainAndChangedInPlace()

@@ -150,7 +150,7 @@ private:
     QByteArray imagemDe(const QString &texto)
     {
         QByteArray bytes;
-        dbOperation(db(), [&](Transaction &t) {
+        dbOperationOuFalha(db(), [&](Transaction &t) {
             Query q(t, QStringLiteral("SELECT IMAGEM FROM HISTORICO WHERE TEXTO = :T"));
             q.setText(QStringLiteral("T"), texto);
             q.open();

@@ -10,6 +10,7 @@
 #include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
+#include "support/Fones.h"
 #include "support/RecordingNavigator.h"
 #include "support/TestFolder.h"
 #include "ui/common/GroupList.h"
@@ -26,6 +27,7 @@
 #include <QtTest>
 
 using namespace DbHelpers;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -172,6 +174,52 @@ private slots:
         // back to browsing, and the name is in the list now
         QVERIFY(!t.editando());
         QVERIFY(t.combo("edtNome")->findText(QStringLiteral("Maria Silva")) >= 0);
+    }
+
+    // Landlines have ten digits and mobiles eleven; older numbers without
+    // the area code eight. Every telephone field takes each of them as typed,
+    // stores the digits and shows a stored number whole, and saving again
+    // changes nothing.
+    void telephonesKeepEveryDigit_data()
+    {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("coluna");
+        QTest::addColumn<QString>("digitos");
+        QTest::addColumn<QString>("mostrado");
+        const QList<std::pair<QString, QString>> campos = {{u"edtFoneR"_s, u"FONE_RESIDENCIAL"_s},
+                                                           {u"edtFoneCe"_s, u"FONE_CELULAR"_s},
+                                                           {u"edtFoneCo"_s, u"FONE_COMERCIAL"_s}};
+        for (const auto &[campo, coluna] : campos)
+            for (const FoneDeTeste &f : FonesDeTeste())
+                QTest::addRow("%s, %s", qPrintable(campo), f.caso)
+                    << campo << coluna << f.digitos << f.mostrado;
+    }
+    void telephonesKeepEveryDigit()
+    {
+        QFETCH(QString, campo);
+        QFETCH(QString, coluna);
+        QFETCH(QString, digitos);
+        QFETCH(QString, mostrado);
+        int id = 0;
+        {
+            Tela t;
+            t.novaMaria();
+            MaskedEdit *fone = t.mascara(campo.toLatin1().constData());
+            DigitarFone(fone, digitos);
+            QCOMPARE(fone->digits(), digitos);
+            QCOMPARE(fone->displayText(), mostrado);
+            t.botao("btnGravar")->click();
+            id = idDe(QStringLiteral("Maria Silva"));
+            QVERIFY(id > 0);
+            QCOMPARE(this->coluna(coluna, id), digitos);
+        }
+        // shown whole when the person is opened again, and saved back unchanged
+        const TPessoaFisica guardada = carregada(id);
+        Tela t(&guardada);
+        QCOMPARE(t.mascara(campo.toLatin1().constData())->displayText(), mostrado);
+        t.botao("btnGravar")->click();
+        QCOMPARE(this->coluna(coluna, id), digitos);
+        QCOMPARE(m_seams.messages->shown, QStringList());
     }
 
     void groupCodesAbove9999Work()

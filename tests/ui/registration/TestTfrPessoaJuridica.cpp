@@ -11,6 +11,7 @@
 #include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
+#include "support/Fones.h"
 #include "support/ModalDriver.h"
 #include "support/RecordingNavigator.h"
 #include "support/TestFolder.h"
@@ -167,6 +168,49 @@ private slots:
     {
         TUsuario::setAtual(nullptr);
         m_dm.reset();
+    }
+
+    // Each of the company's telephones takes an old 8-digit number, a
+    // landline and a mobile as typed, stores the digits, shows them whole
+    // when the company is opened again and saves them back unchanged.
+    void telephonesKeepEveryDigit_data()
+    {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("coluna");
+        QTest::addColumn<QString>("digitos");
+        QTest::addColumn<QString>("mostrado");
+        const QList<std::pair<const char *, const char *>> campos = {
+            {"edtFone", "FONE"}, {"edtFoneFax", "FONE_FAX"}, {"edtFoneCel", "FONE_CEL"}};
+        for (const auto &[campo, coluna] : campos)
+            for (const FoneDeTeste &f : FonesDeTeste())
+                QTest::addRow("%s, %s", campo, f.caso)
+                    << QString::fromLatin1(campo) << QString::fromLatin1(coluna) << f.digitos << f.mostrado;
+    }
+    void telephonesKeepEveryDigit()
+    {
+        QFETCH(QString, campo);
+        QFETCH(QString, coluna);
+        QFETCH(QString, digitos);
+        QFETCH(QString, mostrado);
+        int id = 0;
+        {
+            Tela t;
+            t.novaAcme();
+            MaskedEdit *fone = t.mascara(campo.toLatin1().constData());
+            DigitarFone(fone, digitos);
+            QCOMPARE(fone->digits(), digitos);
+            QCOMPARE(fone->displayText(), mostrado);
+            t.botao("btnGravar")->click();
+            id = idDe(QStringLiteral("Acme Ltda"));
+            QVERIFY(id > 0);
+            QCOMPARE(this->coluna(coluna, id), digitos);
+        }
+        const TPessoaJuridica guardada = carregada(id);
+        Tela t(&guardada);
+        QCOMPARE(t.mascara(campo.toLatin1().constData())->displayText(), mostrado);
+        t.botao("btnGravar")->click();
+        QCOMPARE(this->coluna(coluna, id), digitos);
+        QCOMPARE(m_seams.messages->shown, QStringList());
     }
 
     void newCompanyStoresDigitsAndOpensQuickAccessWithItsIdentifier()
@@ -521,8 +565,9 @@ private slots:
         QCOMPARE(t.mascara("edtIE")->displayText(), QStringLiteral("110042490114"));
         QCOMPARE(t.mascara("edtFone")->displayText(), QStringLiteral("(11)3245-1234"));
         QCOMPARE(t.mascara("edtFoneFax")->value(), QStringLiteral("1132451235"));
-        // an eleven-digit mobile does not fit the ten-digit mask: shown plain, never cut
-        QCOMPARE(t.mascara("edtFoneCel")->text(), QStringLiteral("11987654321"));
+        // an eleven-digit mobile shows whole in the mobile's mask
+        QCOMPARE(t.mascara("edtFoneCel")->displayText(), QStringLiteral("(11)98765-4321"));
+        QCOMPARE(t.mascara("edtFoneCel")->digits(), QStringLiteral("11987654321"));
         QCOMPARE(t.mascara("edtFone0800")->value(), QStringLiteral("08001234567"));
         QCOMPARE(t.mascara("edtFone0300")->value(), QStringLiteral("03001234567"));
         QCOMPARE(t.edit("edtEmail")->text(), QStringLiteral("contato@acme.com.br"));
@@ -558,7 +603,7 @@ private slots:
         QCOMPARE(coluna(QStringLiteral("OBS"), p.Identificador),
                  QStringLiteral("Fornecedor antigo\nde peças"));
         QCOMPARE(coluna(QStringLiteral("LOGIN"), p.Identificador), kLogin);
-        // the next entry has its telephone mask again
+        // the next entry starts again in the landline's mask
         t.botao("btnNovo")->click();
         QCOMPARE(t.mascara("edtFoneCel")->displayText(), QStringLiteral("(__)____-____"));
     }

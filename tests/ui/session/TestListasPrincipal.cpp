@@ -2,6 +2,7 @@
 // the emergency telephones and the telephone search by name, each over the
 // persons the user may see, and what a double-click or the pop-up opens.
 #include "data/TDM.h"
+#include "model/TPessoaFisica.h"
 #include "model/TUsuario.h"
 #include "support/Controles.h"
 #include "support/DbHelpers.h"
@@ -173,7 +174,7 @@ private slots:
                      QStringLiteral("08/12 -- Beatriz Lima ::  :  : - : -"),
                      QStringLiteral("15/12 -- Amanda <Alves> & Cia :: Mandy :  : - : -"),
                      QStringLiteral("15/12 -- Carlos Souza :: Carlão : carlos@exemplo.com.br : "
-                                    "(11)987654321 : (11)3245-1234"),
+                                    "(11)98765-4321 : (11)3245-1234"),
                  }));
         // the birthday is today by day and month, whatever the year of birth
         QVERIFY(lista->fazAniversarioHoje(0));
@@ -187,6 +188,44 @@ private slots:
         QCOMPARE(m_nav->opened[0].second.value(QStringLiteral("identificador")).toInt(),
                  m_id.value(QStringLiteral("Carlos Souza")));
         QCOMPARE(lista->quantidade(), 3);
+    }
+
+    // A person saved in a screen opened from the main window shows in its
+    // lists as soon as that screen closes; a screen that saved nothing
+    // leaves them unread.
+    void aPersonSavedElsewhereShowsInTheListsAtOnce()
+    {
+        auto w = janela();
+        auto *aniversarios = child<ListaAniversariantes>(w.get(), QStringLiteral("Lista"));
+        auto *emergencia = child<ListaPessoasResumo>(w.get(), QStringLiteral("ListaFones"));
+        const int antes = aniversarios->quantidade();
+        const int emergenciaAntes = emergencia->quantidade();
+
+        const quint64 lidos = Database::statementCount();
+        child<QAction>(w.get(), QStringLiteral("PessoaFsica1"))->trigger();
+        QCOMPARE(m_nav->opened.size(), 1);
+        QCOMPARE(Database::statementCount(), lidos);
+
+        int novo = 0;
+        m_nav->onOpen = [&](const QString &, QWidget *, const QVariantMap &) {
+            TPessoaFisica p(db());
+            p.Nome = QStringLiteral("Zélia Nova");
+            p.Login = QStringLiteral("ana");
+            p.Publica = 1;
+            p.Guia = 1;
+            p.InformarAniversario = 1;
+            p.Grupo.Codigo = m_amigos;
+            p.DataNascimento = QDateToDateTime(QDate(1975, 12, 20));
+            if (p.Inserir() == Resultado::Gravado)
+                novo = p.Identificador;
+            return 1;
+        };
+        child<QAction>(w.get(), QStringLiteral("PessoaFsica1"))->trigger();
+        QVERIFY(novo > 0);
+        QCOMPARE(aniversarios->quantidade(), antes + 1);
+        QVERIFY(linhas(aniversarios).last().startsWith(QStringLiteral("20/12 -- Zélia Nova ::")));
+        QCOMPARE(emergencia->quantidade(), emergenciaAntes + 1);
+        QVERIFY(exec(db(), QStringLiteral("DELETE FROM PESSOAFISICA WHERE IDENTIFICADOR = %1").arg(novo)));
     }
 
     void birthdayPages_data()
@@ -220,7 +259,7 @@ private slots:
                  QStringList({
                      QStringLiteral("11222333000181 Acme Limitada :: (11)3333-4444 : - : 0800 12 34 567 : "
                                     "contato@acme.com.br : Campinas"),
-                     QStringLiteral("Sr. Carlos Souza :: - : (11)3245-1234 : (11)987654321 : "
+                     QStringLiteral("Sr. Carlos Souza :: - : (11)3245-1234 : (11)98765-4321 : "
                                     "carlos@exemplo.com.br : São Paulo"),
                  }));
         QCOMPARE(lista->entrada(1)->Numero, QStringLiteral("s/n"));
@@ -282,7 +321,7 @@ private slots:
                                     QStringLiteral("Acme Limitada : (11)3333-4444 : - : 0800 12 34 567 : "
                                                    "contato@acme.com.br"),
                                     QStringLiteral("Amanda <Alves> & Cia : - : - : - : "),
-                                    QStringLiteral("Sr. Carlos Souza : - : (11)3245-1234 : (11)987654321 : "
+                                    QStringLiteral("Sr. Carlos Souza : - : (11)3245-1234 : (11)98765-4321 : "
                                                    "carlos@exemplo.com.br"),
                                 }));
         auto *nomeTipo = child<QAction>(w.get(), QStringLiteral("NomeTipo1"));

@@ -40,7 +40,8 @@ private:
         u.Login = QStringLiteral("ana");
         u.LoginAnterior = u.Login;
         u.Senha = ScrambleText(QStringLiteral("ABC"), 10);
-        u.Autenticar();
+        if (!u.Autenticar())
+            qFatal("ana must log in");
         return u;
     }
 

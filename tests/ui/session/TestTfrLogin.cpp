@@ -294,6 +294,41 @@ private slots:
         dlg.exec();
         QVERIFY(m_seams.shell->opened.last().endsWith(QStringLiteral("/Ajuda/login.htm")));
     }
+
+    // Must run last: the database file is replaced by one that is no
+    // database. A read that fails is an error, never an empty user table:
+    // the error is shown, the start ends, and no first administrator is offered.
+    void aDatabaseThatCannotBeReadEndsWithItsErrorAndNoFirstUser()
+    {
+        m_dm.reset();
+        {
+            QFile f(m_folder.file(QStringLiteral("DB/Orvalha.FDB")));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(QByteArray(8192, 'x'));
+        }
+        m_dm = m_folder.connect(); // shows why it could not connect
+        QVERIFY(!db().isConnected());
+        QCOMPARE(m_seams.messages->shown.size(), 1);
+        const QString falhaAoConectar = m_seams.messages->shown.first();
+        m_seams.messages->clear();
+
+        auto primeiroUsuario = std::make_shared<bool>(false);
+        whenModal<TfrNovoUsuario>([primeiroUsuario](TfrNovoUsuario *dlg) {
+            *primeiroUsuario = true;
+            dlg->reject();
+        });
+        // the login window ends by itself; this only keeps a broken one from hanging the test
+        whenModal<TfrLogin>([](TfrLogin *d) { d->reject(); }, 30000);
+        QVERIFY(!FazerLogin(m_dm.get()));
+        QVERIFY(!*primeiroUsuario);
+        QVERIFY(TfrLogin::TerminateOnClose);
+        // the read's error once, and no "Login e/ou senha inválidos!" after it
+        QCOMPARE(m_seams.messages->shown.size(), 1);
+        QVERIFY(!m_seams.messages->shown.first().contains(QStringLiteral("Login e/ou senha")));
+        QVERIFY(!m_seams.messages->shown.first().isEmpty());
+        QVERIFY(m_seams.messages->questions.isEmpty());
+        QVERIFY(!falhaAoConectar.isEmpty());
+    }
 };
 
 QTEST_MAIN(TestTfrLogin)

@@ -1,6 +1,7 @@
 // The main window: captions and status panels, the clock, the diary of the
 // day, hiding beside the clock and the exit commands.
 #include "app/Settings.h"
+#include "app/TerminationSignals.h"
 #include "data/TDM.h"
 #include "model/TAnotacao.h"
 #include "model/TUsuario.h"
@@ -20,6 +21,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
+
+#include <csignal>
+#include <unistd.h>
 
 using namespace DbHelpers;
 
@@ -123,8 +127,11 @@ private slots:
     {
         auto w = janela();
         m_seams.clock->current = m_seams.clock->current.addSecs(1);
-        QTRY_COMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel3"))->text(),
-                     QStringLiteral("  Terça-Feira, 08 de Dezembro de 2026 :: 10:30:01"));
+        // the tick itself, not the wait for the real timer: a busy machine may
+        // take longer than any fixed wait
+        QVERIFY(QMetaObject::invokeMethod(w.get(), "Timer1Timer"));
+        QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel3"))->text(),
+                 QStringLiteral("  Terça-Feira, 08 de Dezembro de 2026 :: 10:30:01"));
         m_seams.clock->current = m_seams.clock->current.addSecs(-1);
     }
 
@@ -195,7 +202,7 @@ private slots:
                  QStringLiteral("do dia 8"));
         TAnotacao a(db());
         a.Data = QDateToDateTime(QDate(2026, 12, 8));
-        a.Excluir(QStringLiteral("ana"));
+        QVERIFY(a.Excluir(QStringLiteral("ana")));
     }
 
     void closingHidesAndAsksOnlyWhenThereIsUnsavedText()
@@ -241,6 +248,57 @@ private slots:
         child<QAction>(w.get(), QStringLiteral("SairefazerLogOff1"))->trigger();
         QCOMPARE(m_terminated, 2);
         QVERIFY(!ReadSettingBool(QStringLiteral("AUTENTICA"), QStringLiteral("INICIA")));
+    }
+
+    // kill, Ctrl+C and the end of the session: nobody can answer a question
+    // then, so the diary's unsaved text is saved to its day and the program ends.
+    void aSignalSavesTheDiaryWithoutAskingAndEnds_data()
+    {
+        QTest::addColumn<int>("sinal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void aSignalSavesTheDiaryWithoutAskingAndEnds()
+    {
+        QFETCH(int, sinal);
+        auto w = janela();
+        TerminationSignals sinais;
+        QVERIFY(sinais.install());
+        connect(&sinais, &TerminationSignals::terminationRequested, w.get(),
+                &TfrPrincipalAC::EncerrarPorSinal);
+        digitar(w.get(), QStringLiteral("antes do fim"));
+        QVERIFY(w->diarioPendente());
+
+        QCOMPARE(::kill(::getpid(), sinal), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_terminated, 1, 60000);
+        QVERIFY(TerminationSignals::requested());
+        TerminationSignals::resetRequested();
+        QVERIFY(m_seams.messages->questions.isEmpty());
+        QCOMPARE(nota(db(), QStringLiteral("ana"), QDate(2026, 12, 8)), QStringLiteral("antes do fim"));
+        QVERIFY(!w->diarioPendente());
+    }
+
+    // "Sim" to the diary question and a save that fails: the window and the
+    // text stay, whether it was closing or ending.
+    void aFailedDiarySaveKeepsTheWindowAndTheText()
+    {
+        auto w = janela();
+        digitar(w.get(), QStringLiteral("sem banco"));
+        db().disconnect();
+        m_seams.messages->answers << true << true;
+        w->close();
+        child<QAction>(w.get(), QStringLiteral("Sair1"))->trigger();
+        QVERIFY(m_dm->Reconectar());
+        QCOMPARE(m_seams.messages->questions.size(), 2);
+        QCOMPARE(m_seams.messages->shown.size(), 2); // the failure, each time
+        QVERIFY(w->isVisible());
+        QVERIFY(!w->isMinimized());
+        QCOMPARE(m_terminated, 0);
+        QCOMPARE(child<QPlainTextEdit>(w.get(), QStringLiteral("edtTexto"))->toPlainText(),
+                 QStringLiteral("sem banco"));
+        QVERIFY(w->diarioPendente());
+        QCOMPARE(nota(db(), QStringLiteral("ana"), QDate(2026, 12, 8)), QString());
     }
 
     void ctrlXAndCtrlCInTheDiaryEditText()
