@@ -4,12 +4,44 @@
 #include "data/Query.h"
 #include "data/TDM.h"
 #include "services/Seams.h"
+#include "util/Win1252.h"
+
+#include <utility>
 
 namespace {
 
 QString col(const char *name)
 {
     return QString::fromLatin1(name);
+}
+
+// One statement for both searches; `datas` null: any date.
+DbResult pesquisar(Database &db, const QString &login, const QString &palavra,
+                   const std::pair<double, double> *datas, QList<TAnotacao> &notas)
+{
+    QList<TAnotacao> lidas;
+    const DbResult r = dbOperation(db, [&](Transaction &t) {
+        Query q(t, datas ? QStringLiteral("SELECT * FROM ANOTACAO WHERE UPPER(LOGIN) = :LOGIN AND DATA "
+                                          "BETWEEN :DATA_01 AND :DATA_02 AND UPPER(TEXTO) LIKE :TEXTO "
+                                          "ORDER BY DATA ")
+                         : QStringLiteral("SELECT * FROM ANOTACAO WHERE UPPER(LOGIN) = :LOGIN AND "
+                                          "UPPER(TEXTO) LIKE :TEXTO ORDER BY DATA "));
+        q.setText(col("LOGIN"), Win1252::toUpper(login));
+        q.setText(col("TEXTO"), QLatin1Char('%') + Win1252::toUpper(palavra) + QLatin1Char('%'));
+        if (datas) {
+            q.setDate(col("DATA_01"), datas->first);
+            q.setDate(col("DATA_02"), datas->second);
+        }
+        q.open();
+        while (q.next()) {
+            TAnotacao nota(db);
+            nota.Data = q.field(col("DATA")).asDate();
+            nota.Texto = q.field(col("TEXTO")).asString();
+            lidas << nota;
+        }
+    });
+    notas = r ? lidas : QList<TAnotacao>();
+    return r;
 }
 
 } // namespace
@@ -92,4 +124,17 @@ bool TAnotacao::Excluir(const QString &login)
                                       : r.error + QStringLiteral("\r\n") + r.sql + QStringLiteral("\r\n"),
                            MessageService::Kind::Error);
     return false;
+}
+
+DbResult TAnotacao::Pesquisar(Database &db, const QString &login, const QString &palavra,
+                              QList<TAnotacao> &notas)
+{
+    return pesquisar(db, login, palavra, nullptr, notas);
+}
+
+DbResult TAnotacao::PesquisarEntre(Database &db, const QString &login, const QString &palavra, double de,
+                                   double ate, QList<TAnotacao> &notas)
+{
+    const std::pair<double, double> datas(de, ate);
+    return pesquisar(db, login, palavra, &datas, notas);
 }

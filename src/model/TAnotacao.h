@@ -1,5 +1,8 @@
 #pragma once
 
+#include "data/DbOperation.h"
+
+#include <QList>
 #include <QString>
 
 class Database;
@@ -24,6 +27,16 @@ public:
     // Removes the note of Data. A failure is rolled back and shown, and
     // returns false: the note is still there.
     [[nodiscard]] bool Excluir(const QString &login);
+
+    // The notes of `login` (any letter case) whose text holds `palavra` (any
+    // letter case), by date, from one statement; PesquisarEntre only those
+    // dated from `de` to `ate`. Each record has its date and text and is
+    // bound to `db`. A failed read empties the list and is an error, never
+    // "nothing found".
+    static DbResult Pesquisar(Database &db, const QString &login, const QString &palavra,
+                              QList<TAnotacao> &notas);
+    static DbResult PesquisarEntre(Database &db, const QString &login, const QString &palavra, double de,
+                                   double ate, QList<TAnotacao> &notas);
 
 private:
     // the process-wide connection unless one was given

@@ -34,6 +34,10 @@ const QString kExcluir = QStringLiteral("DELETE FROM CONTATO_PJ WHERE IDENTIFICA
 const QString kExcluirDaEmpresa =
     QStringLiteral("DELETE FROM CONTATO_PJ WHERE IDENTIFICADOR_PJ = :IDENTIFICADOR_PJ ");
 
+const QString kDaEmpresa =
+    QStringLiteral("SELECT * FROM CONTATO_PJ WHERE IDENTIFICADOR_PJ = :IDENTIFICADOR_PJ "
+                   "ORDER BY NOME, FUNCAO ");
+
 // A failed contact operation shows the statement, a line break and the
 // server's reason; a text the program refuses itself shows the reason alone.
 Resultado falhou(const QString &texto)
@@ -140,4 +144,30 @@ Resultado TContato_PJ::ExcluirDaEmpresa(qint32 identificadorPJ)
         q.execute();
     });
     return r ? Resultado::Gravado : falhou(r.texto(kExcluirDaEmpresa));
+}
+
+DbResult TContato_PJ::DaEmpresa(Database &db, qint32 identificadorPJ, QList<TContato_PJ> &contatos)
+{
+    QList<TContato_PJ> lidos;
+    const DbResult r = dbOperation(db, [&](Transaction &t) {
+        Query q(t, kDaEmpresa);
+        q.setInt(col("IDENTIFICADOR_PJ"), identificadorPJ);
+        q.open();
+        while (q.next()) {
+            TContato_PJ c(db);
+            c.Identificador = q.field(col("IDENTIFICADOR")).asInt();
+            c.IdentificadorPJ = q.field(col("IDENTIFICADOR_PJ")).asInt();
+            c.Nome = q.field(col("NOME")).asString();
+            c.Email = q.field(col("EMAIL")).asString();
+            c.Obs = q.field(col("OBS")).asString();
+            c.Funcao = q.field(col("FUNCAO")).asString();
+            c.Fone = q.field(col("FONE")).asString();
+            c.Ramal = q.field(col("RAMAL")).asInt();
+            c.Celular = q.field(col("CELULAR")).asString();
+            c.Data = q.field(col("DATA")).asDate();
+            lidos << c;
+        }
+    });
+    contatos = r ? lidos : QList<TContato_PJ>();
+    return r;
 }

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "data/DbOperation.h"
 #include "model/Resultado.h"
 
+#include <QList>
 #include <QString>
 
 class Database;
 class Query;
 
-// One contact person of a company (table CONTATO_PJ). The contact screens
-// read contacts with their own query and fill these records from its rows.
-// Every operation that fails shows its statement, a line break and the reason.
+// One contact person of a company (table CONTATO_PJ). Every write that
+// fails shows its statement, a line break and the reason.
 class TContato_PJ {
 public:
     TContato_PJ();
@@ -33,6 +34,11 @@ public:
     Resultado Excluir();
     // Deletes every contact of the company `identificadorPJ` (not of IdentificadorPJ).
     Resultado ExcluirDaEmpresa(qint32 identificadorPJ);
+
+    // The contacts of the company `identificadorPJ` by name and job title,
+    // every column, from one statement; each record bound to `db`. A failed
+    // read empties the list and is an error for the caller to show.
+    static DbResult DaEmpresa(Database &db, qint32 identificadorPJ, QList<TContato_PJ> &contatos);
 
 private:
     QString TextoRecusado() const;

@@ -67,3 +67,34 @@ QString TGrupo::Rotulo() const
 {
     return QStringLiteral("%1").arg(Codigo, 4, 10, QLatin1Char('0')) + QStringLiteral(" :: ") + Nome;
 }
+
+DbResult TGrupo::LerNome()
+{
+    QString nome;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, QStringLiteral("SELECT NOME_GRUPO FROM GRUPO WHERE COD_GRUPO = :COD_GRUPO"));
+        q.setInt(QStringLiteral("COD_GRUPO"), Codigo);
+        q.open();
+        if (q.next())
+            nome = q.field(QStringLiteral("NOME_GRUPO")).asString();
+    });
+    Nome = r ? nome : QString();
+    return r;
+}
+
+DbResult TGrupo::Todos(Database &db, QList<TGrupo> &grupos)
+{
+    QList<TGrupo> lidos;
+    const DbResult r = dbOperation(db, [&](Transaction &t) {
+        Query q(t, QStringLiteral("SELECT * FROM GRUPO ORDER BY NOME_GRUPO"));
+        q.open();
+        while (q.next()) {
+            TGrupo g(db);
+            g.Codigo = q.field(QStringLiteral("COD_GRUPO")).asInt();
+            g.Nome = q.field(QStringLiteral("NOME_GRUPO")).asString();
+            lidos.append(g);
+        }
+    });
+    grupos = r ? lidos : QList<TGrupo>();
+    return r;
+}

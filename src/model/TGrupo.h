@@ -1,5 +1,8 @@
 #pragma once
 
+#include "data/DbOperation.h"
+
+#include <QList>
 #include <QString>
 
 class Database;
@@ -23,6 +26,14 @@ public:
 
     // "0007 :: Amigos": the code as four digits (more when it has more), " :: " and the name.
     QString Rotulo() const;
+
+    // Nome := the name of the group Codigo, empty when there is no such
+    // group. A failed read also empties it, and is an error for the caller.
+    DbResult LerNome();
+
+    // Every group in name order, from one statement, each bound to `db`. A
+    // failed read is an error for the caller to show, never an empty list.
+    static DbResult Todos(Database &db, QList<TGrupo> &grupos);
 
 private:
     Database &db() const;

@@ -6,6 +6,8 @@
 #include "model/Mensagens.h"
 #include "model/TPessoa.h"
 
+#include <utility>
+
 namespace {
 
 QString col(const char *name)
@@ -32,6 +34,18 @@ const QString kExcluir = QStringLiteral("DELETE FROM HISTORICO WHERE IDENTIFICAD
 
 const QString kExcluirDaPessoa =
     QStringLiteral("DELETE FROM HISTORICO WHERE IDEN_PESSOA = :IDEN_PESSOA AND TIPO_PESSOA = :TIPO_PESSOA ");
+
+const QString kTodos =
+    QStringLiteral("SELECT * FROM HISTORICO WHERE IDEN_PESSOA = :IDEN_PESSOA AND TIPO_PESSOA "
+                   "= :TIPO_PESSOA ORDER BY DATA ");
+const QString kEntreDatas = QStringLiteral(
+    "SELECT * FROM HISTORICO WHERE IDEN_PESSOA = :IDEN_PESSOA AND TIPO_PESSOA = :TIPO_PESSOA AND "
+    "DATA BETWEEN :DATA_01 AND :DATA_02 ORDER BY DATA ");
+
+const QString kLerImagem =
+    QStringLiteral("SELECT IMAGEM FROM HISTORICO WHERE IDENTIFICADOR = :IDENTIFICADOR");
+const QString kLimparImagem =
+    QStringLiteral("UPDATE HISTORICO SET IMAGEM = :IMAGEM  WHERE IDENTIFICADOR = :IDENTIFICADOR");
 
 // An empty picture is no picture: NULL, never an empty blob.
 void VincularImagem(Query &q, const QByteArray &imagem)
@@ -131,4 +145,73 @@ Resultado THistorico::ExcluirDaPessoa()
         q.execute();
     });
     return r ? Resultado::Gravado : Resultado::Falhou;
+}
+
+namespace {
+
+// One statement for both lists; `datas` null: every entry.
+DbResult listar(Database &db, const THistorico &h, const std::pair<double, double> *datas,
+                QList<ItemHistorico> &itens)
+{
+    QList<ItemHistorico> lidos;
+    const DbResult r = dbOperation(db, [&](Transaction &t) {
+        Query q(t, datas ? kEntreDatas : kTodos);
+        q.setInt(col("IDEN_PESSOA"), h.IdenPessoa);
+        q.setInt(col("TIPO_PESSOA"), h.TipoPessoa);
+        if (datas) {
+            q.setDate(col("DATA_01"), datas->first);
+            q.setDate(col("DATA_02"), datas->second);
+        }
+        q.open();
+        while (q.next()) {
+            ItemHistorico i;
+            i.Identificador = q.field(col("IDENTIFICADOR")).asInt();
+            i.IdenPessoa = q.field(col("IDEN_PESSOA")).asInt();
+            i.TipoPessoa = q.field(col("TIPO_PESSOA")).asInt();
+            i.Data = q.field(col("DATA")).asDate();
+            i.Texto = q.field(col("TEXTO")).asString();
+            // only whether there is one: the bytes stay in the database
+            i.TemImagem = !q.field(col("IMAGEM")).isNull();
+            lidos << i;
+        }
+    });
+    itens = r ? lidos : QList<ItemHistorico>();
+    return r;
+}
+
+} // namespace
+
+DbResult THistorico::Listar(QList<ItemHistorico> &itens) const
+{
+    return listar(db(), *this, nullptr, itens);
+}
+
+DbResult THistorico::ListarEntre(double de, double ate, QList<ItemHistorico> &itens) const
+{
+    const std::pair<double, double> datas(de, ate);
+    return listar(db(), *this, &datas, itens);
+}
+
+DbResult THistorico::LerImagem(QByteArray &imagem) const
+{
+    QByteArray bytes;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kLerImagem);
+        q.setInt(col("IDENTIFICADOR"), Identificador);
+        q.open();
+        if (q.next())
+            bytes = q.field(col("IMAGEM")).asBytes();
+    });
+    imagem = r ? bytes : QByteArray();
+    return r;
+}
+
+DbResult THistorico::LimparImagem() const
+{
+    return dbOperation(db(), [&](Transaction &t) {
+        Query q(t, kLimparImagem);
+        q.setNull(col("IMAGEM"));
+        q.setInt(col("IDENTIFICADOR"), Identificador);
+        q.execute();
+    });
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "data/DbOperation.h"
+#include "model/ItemHistorico.h"
 #include "model/Resultado.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class Database;
@@ -41,6 +44,19 @@ public:
     // Deletes every entry of IdenPessoa of the kind TipoPessoa (an individual
     // and a company may share a number); errors as Excluir.
     Resultado ExcluirDaPessoa();
+
+    // The entries of IdenPessoa of the kind TipoPessoa by date, from one
+    // statement, without their pictures; ListarEntre only those dated from
+    // `de` to `ate`. A failed read empties the list and is an error for the
+    // caller to show, never an empty history.
+    DbResult Listar(QList<ItemHistorico> &itens) const;
+    DbResult ListarEntre(double de, double ate, QList<ItemHistorico> &itens) const;
+
+    // The picture of the entry Identificador as stored (empty for none or no
+    // such entry).
+    DbResult LerImagem(QByteArray &imagem) const;
+    // Takes the picture off the entry Identificador (NULL); nothing is shown.
+    DbResult LimparImagem() const;
 
 private:
     // the process-wide connection unless one was given

@@ -73,6 +73,25 @@ std::optional<Resultado> TPessoa::AvisoNomeDuplicado(const QString &cabecalhoUmN
     return Resultado::Recusado;
 }
 
+DbResult TPessoa::NomesVisiveis(const QString &login, QStringList &nomes) const
+{
+    const QString tabela =
+        m_tabela == Tabela::PessoaFisica ? QStringLiteral("PESSOAFISICA") : QStringLiteral("PESSOAJURIDICA");
+    QStringList lidos;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, QStringLiteral("SELECT DISTINCT(NOME) FROM %1 WHERE UPPER(LOGIN) = :LOGIN OR "
+                                  "PUBLICA = :PUBLICA ORDER BY NOME")
+                       .arg(tabela));
+        q.setText(col("LOGIN"), Win1252::toUpper(login));
+        q.setInt(col("PUBLICA"), 1);
+        q.open();
+        while (q.next())
+            lidos << q.field(col("NOME")).asString();
+    });
+    nomes = r ? lidos : QStringList();
+    return r;
+}
+
 Resultado TPessoa::TornarPublicas(const QString &login)
 {
     const DbResult r = dbOperation(db(), [&](Transaction &t) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DbOperation.h"
 #include "model/Resultado.h"
 #include "model/TEndereco.h"
 #include "model/TGrupo.h"
@@ -49,6 +50,12 @@ public:
     // the name, in name order. A database error is shown (name, statement,
     // error) and the rows read so far are returned; *ok tells which happened.
     QStringList NomesSemelhantes(bool *ok = nullptr);
+
+    // Every distinct NOME of this kind's table that `login` may see (its own
+    // rows, any letter case, and the public ones), in order, from one
+    // statement: the entry screens' name list. A failed read empties the
+    // list and is an error for the caller, never "no names".
+    DbResult NomesVisiveis(const QString &login, QStringList &nomes) const;
 
     // PUBLICA = 1 on every company and individual whose LOGIN is exactly
     // `login` (letter case counts), both in one transaction. Errors are

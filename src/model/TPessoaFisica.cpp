@@ -84,6 +84,25 @@ const QString kLocalizar =
                    " :NOME_BANCO03 AND  AGENCIA03 = :AGENCIA03 AND  NRO_CONTA03 = :NRO_CONTA03 AND "
                    " TITULAR_CONTA03 = :TITULAR_CONTA03 AND P_MATRICULA = :P_MATRICULA");
 
+// The statement that copies the row :MODELO with another :COMPLEMENTO. The
+// column list comes from the database, so a column added to the table is
+// copied too.
+QString sqlCopia(Transaction &t)
+{
+    Query q(t, QStringLiteral("SELECT TRIM(RDB$FIELD_NAME) AS NOME FROM RDB$RELATION_FIELDS"
+                              " WHERE RDB$RELATION_NAME = 'PESSOAFISICA' AND TRIM(RDB$FIELD_NAME) NOT IN"
+                              " ('IDENTIFICADOR', 'COMPLEMENTO', 'F_NOME') ORDER BY RDB$FIELD_POSITION"));
+    q.open();
+    QStringList colunas;
+    while (q.next())
+        colunas << q.field(QStringLiteral("NOME")).asString();
+    const QString lista = colunas.join(QStringLiteral(", "));
+    return QStringLiteral(
+               "INSERT INTO PESSOAFISICA (%1, COMPLEMENTO) SELECT %1, :COMPLEMENTO FROM PESSOAFISICA"
+               " WHERE IDENTIFICADOR = :MODELO")
+        .arg(lista);
+}
+
 } // namespace
 
 TPessoaFisica::TPessoaFisica() : TPessoa(Tabela::PessoaFisica, nullptr)
@@ -256,6 +275,21 @@ Resultado TPessoaFisica::Excluir()
         q.execute();
     });
     return ContarAlteracao(r ? Resultado::Gravado : Resultado::Falhou);
+}
+
+DbResult TPessoaFisica::CopiarComComplementos(const QStringList &complementos,
+                                              const std::function<void()> &copiada) const
+{
+    return dbOperation(db(), [&](Transaction &t) {
+        Query q(t, sqlCopia(t));
+        for (const QString &complemento : complementos) {
+            q.setText(col("COMPLEMENTO"), complemento);
+            q.setInt(col("MODELO"), Identificador);
+            q.execute();
+            if (copiada)
+                copiada();
+        }
+    });
 }
 
 bool TPessoaFisica::Carregar()

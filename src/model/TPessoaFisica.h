@@ -2,6 +2,8 @@
 
 #include "model/TPessoa.h"
 
+#include <functional>
+
 class Database;
 class Query;
 
@@ -63,6 +65,12 @@ public:
     // and takes its identifier and columns; false, with the record as it
     // was, when none matches. An error is shown.
     [[nodiscard]] bool LocalizarIdentificador();
+    // The apartments of a building: one copy of the row of Identificador per
+    // complement, differing only in COMPLEMENTO, all in one transaction.
+    // `copiada` runs after each row is written. On an error nothing of the
+    // copies stays; the caller says why (nothing is shown here).
+    DbResult CopiarComComplementos(const QStringList &complementos,
+                                   const std::function<void()> &copiada = {}) const;
     // Fills the record from the current row of a "SELECT * FROM PESSOAFISICA".
     void Ler(const Query &q);
 

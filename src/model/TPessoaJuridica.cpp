@@ -5,6 +5,7 @@
 #include "data/DbOperation.h"
 #include "data/Query.h"
 #include "services/Seams.h"
+#include "util/Win1252.h"
 
 namespace {
 
@@ -18,6 +19,10 @@ const QString kUmNomeInserindo = QStringLiteral("Já temos uma pessoa jurídica 
 const QString kUmNomeAlterando = QStringLiteral("Já temos uma pessoa juridica cadastrada com este nome:\r\n");
 const QString kVariosNomes =
     QStringLiteral("Já temos as seguintes pessoas jurídicas cadastradas com este nome:\r\n");
+
+const QString kVisiveis = QStringLiteral(
+    "SELECT IDENTIFICADOR, NOME, EMAIL FROM PESSOAJURIDICA WHERE UPPER(LOGIN) = :LOGIN OR PUBLICA = :PUBLICA "
+    "ORDER BY NOME");
 
 // FONE0800 and FONE0300 are the parameters of FONE_0800 and FONE_0300.
 // The identifier comes back from the insert itself: a search for an equal
@@ -112,6 +117,26 @@ void TPessoaJuridica::Ler(const Query &q)
     Fone0300 = texto("FONE_0300");
     Email = texto("EMAIL");
     HomePage = texto("HOME_PAGE");
+}
+
+DbResult TPessoaJuridica::Visiveis(Database &db, const QString &login, QList<TPessoaJuridica> &empresas)
+{
+    QList<TPessoaJuridica> lidas;
+    const DbResult r = dbOperation(db, [&](Transaction &t) {
+        Query q(t, kVisiveis);
+        q.setText(col("LOGIN"), Win1252::toUpper(login));
+        q.setInt(col("PUBLICA"), 1);
+        q.open();
+        while (q.next()) {
+            TPessoaJuridica e(db);
+            e.Identificador = q.field(col("IDENTIFICADOR")).asInt();
+            e.Nome = q.field(col("NOME")).asString();
+            e.Email = q.field(col("EMAIL")).asString();
+            lidas << e;
+        }
+    });
+    empresas = r ? lidas : QList<TPessoaJuridica>();
+    return r;
 }
 
 Resultado TPessoaJuridica::Inserir()

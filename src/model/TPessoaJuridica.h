@@ -42,9 +42,16 @@ public:
     // the bank accounts, and takes its identifier and all its columns; false,
     // with the record as it was, when none matches. An error is shown.
     [[nodiscard]] bool LocalizarIdentificador();
+    // Fills the record from the current row of a "SELECT * FROM PESSOAJURIDICA".
+    void Ler(const Query &q);
+
+    // Identifier, name and e-mail of every company `login` may see (its own,
+    // any letter case, and the public ones), by name, from one statement;
+    // each record bound to `db`. A failed read empties the list and is an
+    // error for the caller to show.
+    static DbResult Visiveis(Database &db, const QString &login, QList<TPessoaJuridica> &empresas);
 
 private:
     QList<CampoTexto> CamposTexto() const;
     void Vincular(Query &q) const;
-    void Ler(const Query &q);
 };

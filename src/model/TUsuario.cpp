@@ -213,6 +213,34 @@ bool TUsuario::Carregar(QString &senha)
     return true;
 }
 
+DbResult TUsuario::Excluir()
+{
+    return dbOperation(db(), [&](Transaction &t) {
+        Query q(t, QStringLiteral("DELETE FROM USUARIO WHERE LOGIN = :LOGIN "));
+        q.setText(col("LOGIN"), Login);
+        q.execute();
+    });
+}
+
+DbResult TUsuario::Outros(Database &db, const QString &login, QList<TUsuario> &usuarios)
+{
+    QList<TUsuario> lidos;
+    const DbResult r = dbOperation(db, [&](Transaction &t) {
+        Query q(t, QStringLiteral("SELECT * FROM USUARIO WHERE UPPER(LOGIN)<> :LOGIN ORDER BY LOGIN "));
+        q.setText(col("LOGIN"), Win1252::toUpper(login));
+        q.open();
+        while (q.next()) {
+            TUsuario u(db);
+            u.Login = q.field(col("LOGIN")).asString();
+            u.LoginAnterior = u.Login;
+            u.Nome = q.field(col("NOME")).asString();
+            lidos << u;
+        }
+    });
+    usuarios = r ? lidos : QList<TUsuario>();
+    return r;
+}
+
 DbResult TUsuario::Logins(Database &db, QStringList &logins)
 {
     QStringList lidos;

@@ -2,6 +2,7 @@
 
 #include "data/DbOperation.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -38,6 +39,15 @@ public:
     // Returns whether the row was found.
     [[nodiscard]] bool Carregar(QString &senha);
 
+    // Deletes the row of exactly Login. Nothing is shown: the database
+    // refuses while persons or notes are still the user's, and the caller
+    // says so.
+    DbResult Excluir();
+
+    // Login and name of every user but `login` (any letter case), by login,
+    // for the removal list; each bound to `db`. A failed read empties the
+    // list and is an error for the caller to show.
+    static DbResult Outros(Database &db, const QString &login, QList<TUsuario> &usuarios);
     // Every login, for the login window's list. A failed read is an error
     // for the caller to show, never an empty table.
     static DbResult Logins(Database &db, QStringList &logins);

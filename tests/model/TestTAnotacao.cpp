@@ -1,5 +1,6 @@
 // Diary notes on a real database: one row per user and day, each user sees
-// only their own, and what the user is told when a save fails.
+// only their own, what the user is told when a save fails, and the search
+// by a word of the text (any date or between two dates).
 #include "data/Database.h"
 #include "data/TDM.h"
 #include "model/TAnotacao.h"
@@ -10,6 +11,8 @@
 #include "util/Win1252.h"
 
 #include <QtTest>
+
+#include <tuple>
 
 using namespace DbHelpers;
 
@@ -242,6 +245,83 @@ private slots:
         QCOMPARE(m_seams.messages->shown.size(), 1);
         QVERIFY(!n.Salvar(kAna));
         QCOMPARE(m_seams.messages->shown.size(), 2);
+    }
+
+    // Only the login's own notes (its letter case does not matter) whose text
+    // holds the word in any letter case, by date; between two dates both
+    // ends count.
+    void searchFindsTheLoginsNotesHoldingTheWord_data()
+    {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<QString>("palavra");
+        QTest::addColumn<bool>("entreDatas");
+        QTest::addColumn<QStringList>("textos");
+        QTest::newRow("any date, any letter case")
+            << QStringLiteral("ANA") << QStringLiteral("reunião") << false
+            << QStringList{QStringLiteral("1: Reunião com o síndico"), QStringLiteral("5: nova REUNIÃO"),
+                           QStringLiteral("9: ata da reunião")};
+        QTest::newRow("between dates, both ends included")
+            << kAna << QStringLiteral("REUNIÃO") << true
+            << QStringList{QStringLiteral("5: nova REUNIÃO"), QStringLiteral("9: ata da reunião")};
+        QTest::newRow("the other user's notes")
+            << kBia << QStringLiteral("reunião") << false << QStringList{QStringLiteral("3: reunião da Bia")};
+        QTest::newRow("an empty word finds every note of the login")
+            << kBia << QString() << false
+            << QStringList{QStringLiteral("3: reunião da Bia"), QStringLiteral("4: compras")};
+        QTest::newRow("nothing") << kAna << QStringLiteral("férias") << false << QStringList{};
+    }
+    void searchFindsTheLoginsNotesHoldingTheWord()
+    {
+        QFETCH(QString, login);
+        QFETCH(QString, palavra);
+        QFETCH(bool, entreDatas);
+        QFETCH(QStringList, textos);
+        const std::tuple<int, QString, QString> notas[] = {
+            {9, kAna, QStringLiteral("9: ata da reunião")},
+            {1, kAna, QStringLiteral("1: Reunião com o síndico")},
+            {5, kAna, QStringLiteral("5: nova REUNIÃO")},
+            {6, kAna, QStringLiteral("6: dentista")},
+            {3, kBia, QStringLiteral("3: reunião da Bia")},
+            {4, kBia, QStringLiteral("4: compras")},
+        };
+        for (const auto &[dia, dono, texto] : notas)
+            QVERIFY(nota(EncodeDate(2026, 3, dia), texto).Salvar(dono));
+        m_seams.messages->clear();
+
+        QList<TAnotacao> achadas{nota(m_dia, QStringLiteral("de antes"))};
+        const quint64 antes = Database::statementCount();
+        const DbResult r = entreDatas
+                               ? TAnotacao::PesquisarEntre(db(), login, palavra, EncodeDate(2026, 3, 5),
+                                                           EncodeDate(2026, 3, 9), achadas)
+                               : TAnotacao::Pesquisar(db(), login, palavra, achadas);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(Database::statementCount() - antes, quint64(1));
+        QStringList lidos;
+        for (const TAnotacao &n : std::as_const(achadas)) {
+            lidos << n.Texto;
+            // the day is the text's first number
+            QCOMPARE(n.Data, EncodeDate(2026, 3, n.Texto.section(QLatin1Char(':'), 0, 0).toInt()));
+        }
+        QCOMPARE(lidos, textos);
+        QVERIFY(m_seams.messages->shown.isEmpty());
+    }
+
+    // A failed search is an error, never "no notes", and says nothing itself.
+    void withoutAConnectionTheSearchFails()
+    {
+        QVERIFY(nota(m_dia, QStringLiteral("reunião")).Salvar(kAna));
+        m_seams.messages->clear();
+        Database semConexao;
+        QList<TAnotacao> achadas{nota(m_dia, QStringLiteral("de antes"))};
+        const DbResult r = TAnotacao::Pesquisar(semConexao, kAna, QStringLiteral("reunião"), achadas);
+        QVERIFY(!r.ok);
+        QVERIFY(!r.error.isEmpty());
+        QVERIFY(achadas.isEmpty());
+        achadas = {nota(m_dia, QStringLiteral("de antes"))};
+        QVERIFY(!TAnotacao::PesquisarEntre(semConexao, kAna, QStringLiteral("reunião"), m_dia, m_dia, achadas)
+                     .ok);
+        QVERIFY(achadas.isEmpty());
+        QVERIFY(m_seams.messages->shown.isEmpty());
     }
 };
 

@@ -1,6 +1,6 @@
 // Contact persons of companies on a real database: insert, change, delete,
-// delete all of one company, the birth date of a contact without one, and
-// what the user is told when an operation fails.
+// delete all of one company, the birth date of a contact without one, what
+// the user is told when an operation fails, and one company's list.
 #include "data/Database.h"
 #include "data/DbOperation.h"
 #include "data/Query.h"
@@ -287,6 +287,51 @@ private slots:
             QCOMPARE(contar(), 1);
             mesmaLinha(ler(c.Identificador), contato(QStringLiteral("Karen"), m_empresa));
         }
+    }
+
+    // Only that company's contacts, by name and then job title, every column.
+    void listsOneCompanysContactsByNameAndJobTitle()
+    {
+        TContato_PJ gerente = contato(QStringLiteral("Bruno"), m_empresa);
+        TContato_PJ caixa = contato(QStringLiteral("Bruno"), m_empresa);
+        caixa.Funcao = QStringLiteral("Caixa");
+        caixa.Data = 0;
+        TContato_PJ ana = contato(QStringLiteral("Ana"), m_empresa);
+        ana.Ramal = 0;
+        TContato_PJ outra = contato(QStringLiteral("Aline"), m_outra);
+        for (TContato_PJ *c : {&gerente, &caixa, &ana, &outra})
+            QCOMPARE(c->Inserir(), Resultado::Gravado);
+
+        QList<TContato_PJ> lidos{contato(QStringLiteral("de antes"), m_outra)};
+        const quint64 antes = Database::statementCount();
+        const DbResult r = TContato_PJ::DaEmpresa(db(), m_empresa, lidos);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(Database::statementCount() - antes, quint64(1));
+        QCOMPARE(lidos.size(), 3);
+        const TContato_PJ *esperados[] = {&ana, &caixa, &gerente};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(lidos.at(i).Identificador, esperados[i]->Identificador);
+            mesmaLinha(ler(lidos.at(i).Identificador), lidos.at(i));
+            QCOMPARE(lidos.at(i).Funcao, esperados[i]->Funcao);
+            QCOMPARE(lidos.at(i).Ramal, esperados[i]->Ramal);
+        }
+        QVERIFY(m_seams.messages->shown.isEmpty());
+
+        QVERIFY(TContato_PJ::DaEmpresa(db(), m_outra + m_empresa, lidos).ok);
+        QVERIFY(lidos.isEmpty());
+    }
+
+    // A failed read is an error for the screen, never a company without contacts.
+    void withoutAConnectionTheListFails()
+    {
+        QCOMPARE(contato(QStringLiteral("Bruno"), m_empresa).Inserir(), Resultado::Gravado);
+        Database semConexao;
+        QList<TContato_PJ> lidos{contato(QStringLiteral("de antes"), m_empresa)};
+        const DbResult r = TContato_PJ::DaEmpresa(semConexao, m_empresa, lidos);
+        QVERIFY(!r.ok);
+        QVERIFY(!r.error.isEmpty());
+        QVERIFY(lidos.isEmpty());
+        QVERIFY(m_seams.messages->shown.isEmpty());
     }
 };
 

@@ -1,6 +1,7 @@
 // History entries on a real database: the picture stored byte for byte (or
 // NULL), a change of text that leaves the picture alone, deletion of one
-// entry and of one person's entries, and texts the column cannot hold.
+// entry and of one person's entries, texts the column cannot hold, the
+// person's list (all or between dates) and reading or clearing a picture.
 #include "data/Database.h"
 #include "data/DbOperation.h"
 #include "data/Query.h"
@@ -249,6 +250,106 @@ private slots:
         const Linha l = ler(g.Identificador);
         QCOMPARE(l.tipo, 0);
         QCOMPARE(l.imagem, figura(1));
+    }
+
+    // One person's entries by date, without the other kind's nor another
+    // person's; between two dates both ends count.
+    void listsOnePersonsEntriesByDate_data()
+    {
+        QTest::addColumn<bool>("entreDatas");
+        QTest::addColumn<QStringList>("textos");
+        QTest::newRow("all") << false
+                             << QStringList{QStringLiteral("janeiro"), QStringLiteral("março"),
+                                            QStringLiteral("maio"), QStringLiteral("julho")};
+        QTest::newRow("between dates, both ends included")
+            << true << QStringList{QStringLiteral("março"), QStringLiteral("maio")};
+    }
+    void listsOnePersonsEntriesByDate()
+    {
+        QFETCH(bool, entreDatas);
+        QFETCH(QStringList, textos);
+        // inserted out of order: the list orders them
+        const std::pair<int, const char *> meses[] = {
+            {5, "maio"}, {1, "janeiro"}, {7, "julho"}, {3, "março"}};
+        for (const auto &[mes, texto] : meses) {
+            THistorico h = entrada(7, 1, QString::fromUtf8(texto), EncodeDate(2005, mes, 10));
+            QCOMPARE(h.Inserir(mes == 3 ? figura(2) : QByteArray()), Resultado::Gravado);
+        }
+        QCOMPARE(entrada(7, 0, QStringLiteral("a pessoa física 7")).Inserir({}), Resultado::Gravado);
+        QCOMPARE(entrada(8, 1, QStringLiteral("a empresa 8")).Inserir({}), Resultado::Gravado);
+
+        const THistorico h = entrada(7, 1, {});
+        QList<ItemHistorico> itens{ItemHistorico{}};
+        const quint64 antes = Database::statementCount();
+        const DbResult r = entreDatas ? h.ListarEntre(EncodeDate(2005, 3, 10), EncodeDate(2005, 5, 10), itens)
+                                      : h.Listar(itens);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(Database::statementCount() - antes, quint64(1));
+        QStringList lidos;
+        for (const ItemHistorico &i : std::as_const(itens)) {
+            lidos << i.Texto;
+            QCOMPARE(i.IdenPessoa, 7);
+            QCOMPARE(i.TipoPessoa, 1);
+            QCOMPARE(ler(i.Identificador).texto, i.Texto);
+            QCOMPARE(i.Data, ler(i.Identificador).data);
+            // whether there is a picture, without reading it
+            QCOMPARE(i.TemImagem, i.Texto == QStringLiteral("março"));
+        }
+        QCOMPARE(lidos, textos);
+        QCOMPARE(m_seams.messages->shown, QStringList());
+    }
+
+    void readsAndClearsOneEntrysPicture()
+    {
+        THistorico com = entrada(7, 0, QStringLiteral("com figura"));
+        THistorico sem = entrada(7, 0, QStringLiteral("sem figura"));
+        QCOMPARE(com.Inserir(figura(5)), Resultado::Gravado);
+        QCOMPARE(sem.Inserir({}), Resultado::Gravado);
+
+        QByteArray bytes;
+        QVERIFY(com.LerImagem(bytes).ok);
+        QCOMPARE(bytes, figura(5));
+        QVERIFY(sem.LerImagem(bytes).ok);
+        QVERIFY(bytes.isEmpty());
+        THistorico apagada = entrada(7, 0, {});
+        apagada.Identificador = com.Identificador + sem.Identificador;
+        bytes = figura(1);
+        QVERIFY(apagada.LerImagem(bytes).ok);
+        QVERIFY(bytes.isEmpty());
+
+        QVERIFY(com.LimparImagem().ok);
+        const Linha l = ler(com.Identificador);
+        QVERIFY(l.imagemNula);
+        QCOMPARE(l.texto, QStringLiteral("com figura"));
+        QVERIFY(ler(sem.Identificador).existe);
+        QCOMPARE(m_seams.messages->shown, QStringList());
+    }
+
+    // Without the database every read is an error, never an empty history
+    // or no picture, and nothing is shown: the screen decides what to say.
+    void withoutTheDatabaseReadsFail()
+    {
+        THistorico guardada = entrada(7, 0, QStringLiteral("guardada"));
+        QCOMPARE(guardada.Inserir(figura(4)), Resultado::Gravado);
+        Database semConexao;
+        THistorico h(semConexao);
+        h.IdenPessoa = 7;
+        h.Identificador = guardada.Identificador;
+
+        QList<ItemHistorico> itens{ItemHistorico{}};
+        DbResult r = h.Listar(itens);
+        QVERIFY(!r.ok);
+        QVERIFY(!r.error.isEmpty());
+        QVERIFY(itens.isEmpty());
+        itens = {ItemHistorico{}};
+        QVERIFY(!h.ListarEntre(EncodeDate(2005, 1, 1), EncodeDate(2005, 12, 31), itens).ok);
+        QVERIFY(itens.isEmpty());
+        QByteArray bytes = figura(1);
+        QVERIFY(!h.LerImagem(bytes).ok);
+        QVERIFY(bytes.isEmpty());
+        QVERIFY(!h.LimparImagem().ok);
+        QCOMPARE(ler(guardada.Identificador).imagem, figura(4));
+        QCOMPARE(m_seams.messages->shown, QStringList());
     }
 };
 

@@ -1,6 +1,6 @@
 // What individuals and companies share, on a real database: the similar-names
 // lookup, the duplicate-name warning of inserts and changes, making a login's
-// persons public, and texts the row cannot hold.
+// persons public, texts the row cannot hold, and the names a login may see.
 #include "data/Database.h"
 #include "data/DbOperation.h"
 #include "data/Query.h"
@@ -383,6 +383,54 @@ private slots:
         QCOMPARE(TPessoaJuridica(semConexao).TornarPublicas(kBia), Resultado::Falhou);
         QVERIFY(m_seams.messages->shown.isEmpty());
         QCOMPARE(publica(kPF, biaPF), 0);
+    }
+
+    // The entry screens' name list: each name once, in order, from the
+    // table of the record's kind, the login's own rows (any letter case)
+    // and the public ones.
+    void theNamesALoginMaySee_data()
+    {
+        QTest::addColumn<QString>("tabela");
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<QStringList>("vistos");
+        const QStringList daAna{QStringLiteral("Bruno"), QStringLiteral("Carla")};
+        QTest::newRow("individuals") << kPF << kAna << daAna;
+        QTest::newRow("companies, the login in another letter case") << kPJ << QStringLiteral("ANA") << daAna;
+        QTest::newRow("another login: the public ones")
+            << kPF << kBia << QStringList{QStringLiteral("Bruno"), QStringLiteral("Da Bia")};
+        QTest::newRow("no login: the public ones")
+            << kPJ << QString() << QStringList{QStringLiteral("Bruno")};
+    }
+    void theNamesALoginMaySee()
+    {
+        QFETCH(QString, tabela);
+        QFETCH(QString, login);
+        QFETCH(QStringList, vistos);
+        guardar(tabela, QStringLiteral("Carla"), kAna, 0);
+        guardar(tabela, QStringLiteral("Bruno"), kBia, 1);
+        guardar(tabela, QStringLiteral("Bruno"), kAna, 1);
+        guardar(tabela, QStringLiteral("Da Bia"), kBia, 0);
+        guardar(tabela == kPF ? kPJ : kPF, QStringLiteral("Da outra tabela"), kAna, 1);
+
+        QStringList nomes{QStringLiteral("de antes")};
+        const quint64 antes = Database::statementCount();
+        const DbResult r = pessoa(tabela, QString())->NomesVisiveis(login, nomes);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(Database::statementCount() - antes, quint64(1));
+        QCOMPARE(nomes, vistos);
+        QVERIFY(m_seams.messages->shown.isEmpty());
+    }
+
+    void withoutAConnectionTheNamesAreAnError()
+    {
+        guardar(kPF, QStringLiteral("Carla"), kAna, 1);
+        Database semConexao;
+        QStringList nomes{QStringLiteral("de antes")};
+        const DbResult r = TPessoaFisica(semConexao).NomesVisiveis(kAna, nomes);
+        QVERIFY(!r.ok);
+        QVERIFY(!r.error.isEmpty());
+        QVERIFY(nomes.isEmpty());
+        QVERIFY(m_seams.messages->shown.isEmpty());
     }
 
     void textsTheRowCannotHold_data()

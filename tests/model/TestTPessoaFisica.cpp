@@ -1,6 +1,6 @@
 // Individuals on a real database: every column written and read back, dates
-// of 0, the identifier of a new row, loads that find nothing, deletes, and
-// what the user is told when an operation fails.
+// of 0, the identifier of a new row, loads that find nothing, deletes, what
+// the user is told when an operation fails, and a building's copies.
 #include "data/Database.h"
 #include "data/DbOperation.h"
 #include "data/Query.h"
@@ -577,6 +577,83 @@ private slots:
         QCOMPARE(m_seams.messages->shown.size(), 1);
         QVERIFY(!m_seams.messages->shown.first().isEmpty());
         QVERIFY(!m_seams.messages->shown.first().contains(QStringLiteral("SELECT")));
+    }
+
+    // A building's apartments: copies of the stored row that differ in the
+    // complement alone, every other column included.
+    void copiesDifferOnlyInTheComplement()
+    {
+        TPessoaFisica modelo = completa();
+        QCOMPARE(modelo.Inserir(), Resultado::Gravado);
+        const QStringList complementos{QStringLiteral("Apto: 102"), QStringLiteral("Apto: 103"),
+                                       QStringLiteral("Apto: 201 Bloco: B")};
+        int copiadas = 0;
+        const quint64 antes = Database::statementCount();
+        const DbResult r = modelo.CopiarComComplementos(complementos, [&] { ++copiadas; });
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(copiadas, 3);
+        // the column list, then one insert per copy
+        QCOMPARE(Database::statementCount() - antes, quint64(1 + 3));
+        QCOMPARE(contar(), 4);
+
+        QList<int> ids;
+        dbOperationOuFalha(db(), [&](Transaction &t) {
+            Query q(t, QStringLiteral("SELECT IDENTIFICADOR FROM PESSOAFISICA WHERE IDENTIFICADOR <> :M "
+                                      "ORDER BY IDENTIFICADOR"));
+            q.setInt(QStringLiteral("M"), modelo.Identificador);
+            q.open();
+            while (q.next())
+                ids << q.field(0).asInt();
+        });
+        QCOMPARE(ids.size(), 3);
+        for (int i = 0; i < ids.size(); ++i) {
+            TPessoaFisica copia(db());
+            copia.Identificador = ids.at(i);
+            QVERIFY(copia.Carregar());
+            QCOMPARE(copia.Endereco.Complemento, complementos.at(i));
+            copia.Identificador = modelo.Identificador;
+            copia.Endereco.Complemento = modelo.Endereco.Complemento;
+            mesmasColunas(copia, modelo);
+        }
+        QVERIFY(m_seams.messages->shown.isEmpty());
+    }
+
+    // A copy the database refuses takes the others with it; nothing is shown.
+    void aFailedCopyLeavesOnlyTheStoredRow_data()
+    {
+        QTest::addColumn<bool>("conectado");
+        QTest::addColumn<int>("copiadas");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("refused midway") << true << 1 << QStringLiteral("apartamento recusado");
+        QTest::newRow("no connection") << false << 0 << QString();
+    }
+    void aFailedCopyLeavesOnlyTheStoredRow()
+    {
+        QFETCH(bool, conectado);
+        QFETCH(int, copiadas);
+        QFETCH(QString, motivo);
+        TPessoaFisica modelo = completa();
+        QCOMPARE(modelo.Inserir(), Resultado::Gravado);
+        QVERIFY(exec(db(), QStringLiteral("CREATE EXCEPTION E_COPIA_RECUSADA 'apartamento recusado'")));
+        QVERIFY(exec(db(), QStringLiteral("CREATE TRIGGER T_COPIA_RECUSADA FOR PESSOAFISICA BEFORE INSERT AS "
+                                          "BEGIN IF (NEW.COMPLEMENTO = 'Apto: 103') THEN "
+                                          "EXCEPTION E_COPIA_RECUSADA; END")));
+        Database semConexao;
+        TPessoaFisica p = conectado ? modelo : TPessoaFisica(semConexao);
+        p.Identificador = modelo.Identificador;
+        int feitas = 0;
+        const DbResult r = p.CopiarComComplementos(
+            {QStringLiteral("Apto: 102"), QStringLiteral("Apto: 103"), QStringLiteral("Apto: 104")},
+            [&] { ++feitas; });
+        QVERIFY(exec(db(), QStringLiteral("DROP TRIGGER T_COPIA_RECUSADA")));
+        QVERIFY(exec(db(), QStringLiteral("DROP EXCEPTION E_COPIA_RECUSADA")));
+
+        QVERIFY(!r.ok);
+        QVERIFY2(r.error.contains(motivo), qPrintable(r.error));
+        QCOMPARE(feitas, copiadas);
+        QCOMPARE(contar(), 1);
+        QCOMPARE(contar(QStringLiteral("IDENTIFICADOR = %1").arg(modelo.Identificador)), 1);
+        QVERIFY(m_seams.messages->shown.isEmpty());
     }
 
     // A record whose owner was left empty is stamped with the current user's login.

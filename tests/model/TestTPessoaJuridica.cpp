@@ -1,6 +1,7 @@
 // Companies on a real database: every column written and read back, the
 // identifier of a new row, the load by identifier and the search for an
-// equal row, deletes, and what the user is told when an operation fails.
+// equal row, deletes, what the user is told when an operation fails, and
+// the list of the companies a login may see.
 #include "data/Database.h"
 #include "data/DbOperation.h"
 #include "data/Query.h"
@@ -11,6 +12,8 @@
 #include "support/TestFolder.h"
 
 #include <QtTest>
+
+#include <tuple>
 
 using namespace DbHelpers;
 
@@ -425,6 +428,65 @@ private slots:
         QVERIFY2(!m.contains(QStringLiteral("PESSOAJURIDICA (")) &&
                      !m.contains(QStringLiteral(":IDENTIFICADOR")),
                  qPrintable(m));
+    }
+
+    // The contact screen's list: the login's own companies (any letter case)
+    // and the public ones, by name, with identifier, name and e-mail.
+    void theCompaniesALoginMaySee_data()
+    {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<QStringList>("vistas");
+        QTest::newRow("own and public")
+            << kAna
+            << QStringList{QStringLiteral("Açougue"), QStringLiteral("Mercado"), QStringLiteral("Padaria")};
+        QTest::newRow("the login in another letter case")
+            << QStringLiteral("ANA")
+            << QStringList{QStringLiteral("Açougue"), QStringLiteral("Mercado"), QStringLiteral("Padaria")};
+        QTest::newRow("another login: its own and the public ones")
+            << kLogin10
+            << QStringList{QStringLiteral("Açougue"), QStringLiteral("Mercado"), QStringLiteral("Oficina")};
+    }
+    void theCompaniesALoginMaySee()
+    {
+        QFETCH(QString, login);
+        QFETCH(QStringList, vistas);
+        const std::tuple<const char *, QString, int> empresas[] = {
+            {"Padaria", kAna, 0}, {"Mercado", kLogin10, 1}, {"Oficina", kLogin10, 0}, {"Açougue", kAna, 1}};
+        QHash<QString, int> ids;
+        for (const auto &[nome, dono, publica] : empresas) {
+            const QString n = QString::fromUtf8(nome);
+            ids.insert(n, insertPessoaJuridica(db(), n, m_grupo, dono, publica));
+            QVERIFY(exec(db(),
+                         QStringLiteral("UPDATE PESSOAJURIDICA SET EMAIL = :E WHERE IDENTIFICADOR = :I"),
+                         {{QStringLiteral("E"), n.toLower() + QStringLiteral("@exemplo.com.br")},
+                          {QStringLiteral("I"), ids.value(n)}}));
+        }
+
+        QList<TPessoaJuridica> lidas{completa()};
+        const quint64 antes = Database::statementCount();
+        const DbResult r = TPessoaJuridica::Visiveis(db(), login, lidas);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(Database::statementCount() - antes, quint64(1));
+        QStringList nomes;
+        for (const TPessoaJuridica &e : std::as_const(lidas)) {
+            nomes << e.Nome;
+            QCOMPARE(e.Identificador, ids.value(e.Nome));
+            QCOMPARE(e.Email, e.Nome.toLower() + QStringLiteral("@exemplo.com.br"));
+        }
+        QCOMPARE(nomes, vistas);
+        QVERIFY(m_seams.messages->shown.isEmpty());
+    }
+
+    void withoutAConnectionTheListIsAnError()
+    {
+        QVERIFY(insertPessoaJuridica(db(), QStringLiteral("Padaria"), m_grupo, kAna, 1) > 0);
+        Database semConexao;
+        QList<TPessoaJuridica> lidas{completa()};
+        const DbResult r = TPessoaJuridica::Visiveis(semConexao, kAna, lidas);
+        QVERIFY(!r.ok);
+        QVERIFY(!r.error.isEmpty());
+        QVERIFY(lidas.isEmpty());
+        QVERIFY(m_seams.messages->shown.isEmpty());
     }
 };
 

@@ -1,6 +1,7 @@
-// User accounts on a real database: insert, authenticate, load, change, and
-// the messages the user sees.
+// User accounts on a real database: insert, authenticate, load, change,
+// the messages the user sees, and the removal list and removal.
 #include "app/ProgramFolder.h"
+#include "data/Query.h"
 #include "data/TDM.h"
 #include "model/ErrorLog.h"
 #include "model/TUsuario.h"
@@ -12,6 +13,8 @@
 
 #include <QFile>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace DbHelpers;
 
@@ -223,6 +226,92 @@ private slots:
         QVERIFY2(m_seams.messages->shown.first().contains(QStringLiteral("Ł")),
                  qPrintable(m_seams.messages->shown.first()));
         QCOMPARE(count(db(), QStringLiteral("USUARIO"), QStringLiteral("LOGIN = 'lukasz'")), 0);
+    }
+
+    // Every other user, whatever the letter case of the login left out, by
+    // login, with their names.
+    void theOtherUsersAreListedByLogin_data()
+    {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<QString>("deixado");
+        QTest::newRow("as stored") << QStringLiteral("Outra") << QStringLiteral("Outra");
+        QTest::newRow("another letter case") << QStringLiteral("OUTRA") << QStringLiteral("Outra");
+        QTest::newRow("no such login: everyone") << QStringLiteral("ninguem") << QString();
+    }
+    void theOtherUsersAreListedByLogin()
+    {
+        QFETCH(QString, login);
+        QFETCH(QString, deixado);
+        for (const QString &l : {QStringLiteral("Outra"), QStringLiteral("zeca"), QStringLiteral("Beto")})
+            if (count(db(), QStringLiteral("USUARIO"), QStringLiteral("LOGIN = '%1'").arg(l)) == 0)
+                QVERIFY(inserir(l, QStringLiteral("x")));
+        m_seams.messages->clear();
+        QStringList esperados;
+        QHash<QString, QString> nomes;
+        dbOperationOuFalha(db(), [&](Transaction &t) {
+            Query q(t, QStringLiteral("SELECT LOGIN, NOME FROM USUARIO"));
+            q.open();
+            while (q.next()) {
+                nomes.insert(q.field(0).asString(), q.field(1).asString());
+                if (q.field(0).asString() != deixado)
+                    esperados << q.field(0).asString();
+            }
+        });
+        QVERIFY(esperados.size() >= 2);
+
+        QList<TUsuario> usuarios{TUsuario(db())};
+        const quint64 antes = Database::statementCount();
+        const DbResult r = TUsuario::Outros(db(), login, usuarios);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(Database::statementCount() - antes, quint64(1));
+        QStringList lidos;
+        for (const TUsuario &u : std::as_const(usuarios)) {
+            lidos << u.Login;
+            QCOMPARE(u.Nome, nomes.value(u.Login));
+        }
+        // in the column's order, which is that of the bytes
+        std::sort(esperados.begin(), esperados.end(), [](const QString &a, const QString &b) {
+            return Win1252::encodeLossy(a) < Win1252::encodeLossy(b);
+        });
+        QCOMPARE(lidos, esperados);
+        QVERIFY(m_seams.messages->shown.isEmpty());
+    }
+
+    // The removal deletes exactly that login; the database refuses while the
+    // user still owns persons, and nothing is shown either way.
+    void removalDeletesExactlyThatLogin()
+    {
+        QVERIFY(inserir(QStringLiteral("saindo"), QStringLiteral("x")));
+        QVERIFY(inserir(QStringLiteral("dono"), QStringLiteral("x")));
+        const int g = insertGrupo(db(), QStringLiteral("Do Dono"));
+        QVERIFY(insertPessoaFisica(db(), QStringLiteral("Amigo do Dono"), g, QStringLiteral("dono"), 0) > 0);
+        m_seams.messages->clear();
+        auto existe = [&](const QString &login) {
+            return count(db(), QStringLiteral("USUARIO"), QStringLiteral("LOGIN = '%1'").arg(login)) == 1;
+        };
+
+        TUsuario u(db());
+        u.Login = QStringLiteral("SAINDO"); // the login as stored, letter case included
+        QVERIFY(u.Excluir().ok);
+        QVERIFY(existe(QStringLiteral("saindo")));
+        u.Login = QStringLiteral("saindo");
+        QVERIFY(u.Excluir().ok);
+        QVERIFY(!existe(QStringLiteral("saindo")));
+
+        u.Login = QStringLiteral("dono");
+        const DbResult recusada = u.Excluir();
+        QVERIFY(!recusada.ok);
+        QVERIFY(!recusada.error.isEmpty());
+        QVERIFY(existe(QStringLiteral("dono")));
+
+        Database semConexao;
+        TUsuario desligado(semConexao);
+        desligado.Login = QStringLiteral("Outra");
+        QVERIFY(!desligado.Excluir().ok);
+        QList<TUsuario> usuarios{TUsuario(db())};
+        QVERIFY(!TUsuario::Outros(semConexao, QStringLiteral("dono"), usuarios).ok);
+        QVERIFY(usuarios.isEmpty());
+        QVERIFY(m_seams.messages->shown.isEmpty());
     }
 
     void montaMensagemErro_data()

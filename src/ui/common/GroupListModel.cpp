@@ -1,7 +1,5 @@
 #include "ui/common/GroupListModel.h"
 
-#include "data/DbOperation.h"
-#include "data/Query.h"
 #include "data/TDM.h"
 
 GroupListModel::GroupListModel(QObject *parent) : QAbstractListModel(parent)
@@ -15,19 +13,9 @@ GroupListModel::GroupListModel(Database &db, QObject *parent) : QAbstractListMod
 bool GroupListModel::recarregar()
 {
     QList<TGrupo> lidos;
-    Database &db = m_db ? *m_db : BancoDados();
-    const DbResult r = dbOperation(db, [&](Transaction &t) {
-        Query q(t, QStringLiteral("SELECT * FROM GRUPO ORDER BY NOME_GRUPO"));
-        q.open();
-        while (q.next()) {
-            TGrupo g = m_db ? TGrupo(*m_db) : TGrupo();
-            g.Codigo = q.field(QStringLiteral("COD_GRUPO")).asInt();
-            g.Nome = q.field(QStringLiteral("NOME_GRUPO")).asString();
-            lidos.append(g);
-        }
-    });
+    const DbResult r = TGrupo::Todos(m_db ? *m_db : BancoDados(), lidos);
     beginResetModel();
-    m_grupos = r.ok ? lidos : QList<TGrupo>();
+    m_grupos = lidos;
     endResetModel();
     return r.ok;
 }

@@ -1,8 +1,5 @@
 #include "ui/maintenance/TfrPredios.h"
 
-#include "data/DbOperation.h"
-#include "data/Query.h"
-#include "data/TDM.h"
 #include "model/TPessoaFisica.h"
 #include "services/Seams.h"
 #include "ui/common/TeclasDeEntrada.h"
@@ -24,31 +21,6 @@ const QString kQuebra = QStringLiteral("\r\n");
 int inteiro(const QLineEdit *e)
 {
     return e->text().trimmed().toInt();
-}
-
-// ---------------------------------------------------------------------------
-// Copies of a stored individual, differing only in COMPLEMENTO.
-//
-// The record class keeps its INSERT and its binding to itself, so the first
-// apartment goes through TPessoaFisica::Inserir (text checks and the
-// similar-names question, once for the building) and the others are copied
-// from that row inside one transaction. The column list comes from the
-// database, so a column added to the table is copied too.
-// ---------------------------------------------------------------------------
-QString sqlCopia(Transaction &t)
-{
-    Query q(t, QStringLiteral("SELECT TRIM(RDB$FIELD_NAME) AS NOME FROM RDB$RELATION_FIELDS"
-                              " WHERE RDB$RELATION_NAME = 'PESSOAFISICA' AND TRIM(RDB$FIELD_NAME) NOT IN"
-                              " ('IDENTIFICADOR', 'COMPLEMENTO', 'F_NOME') ORDER BY RDB$FIELD_POSITION"));
-    q.open();
-    QStringList colunas;
-    while (q.next())
-        colunas << q.field(QStringLiteral("NOME")).asString();
-    const QString lista = colunas.join(QStringLiteral(", "));
-    return QStringLiteral(
-               "INSERT INTO PESSOAFISICA (%1, COMPLEMENTO) SELECT %1, :COMPLEMENTO FROM PESSOAFISICA"
-               " WHERE IDENTIFICADOR = :MODELO")
-        .arg(lista);
 }
 
 } // namespace
@@ -220,19 +192,15 @@ void TfrPredios::btnGravaNoBancoDadosClick()
         ProgressBar1->setValue(0);
         return;
     }
-    const qint32 modelo = m_pessoa.Identificador;
     ProgressBar1->setValue(1);
 
+    // The record keeps its INSERT and its binding to itself, so the first
+    // apartment went through Inserir (text checks and the similar-names
+    // question, once for the building) and the others are copies of that row.
     int gravados = 1;
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, sqlCopia(t));
-        for (int i = 1; i < total; ++i) {
-            q.setText(QStringLiteral("COMPLEMENTO"), m_linhas.at(i));
-            q.setInt(QStringLiteral("MODELO"), modelo);
-            q.execute();
-            ++gravados;
-            ProgressBar1->setValue(gravados);
-        }
+    const DbResult r = m_pessoa.CopiarComComplementos(m_linhas.mid(1), [&] {
+        ++gravados;
+        ProgressBar1->setValue(gravados);
     });
     if (!r) {
         // the copies were rolled back; the first apartment goes too, so a

@@ -1,8 +1,6 @@
 #include "ui/registration/EntradaCadastro.h"
 
 #include "app/Settings.h"
-#include "data/DbOperation.h"
-#include "data/Query.h"
 #include "data/TDM.h"
 #include "model/TPessoa.h"
 #include "model/TUsuario.h"
@@ -180,24 +178,14 @@ QComboBox *CriarCampoNome(QWidget *tela)
     return edtNome;
 }
 
-void PreencherNomes(QComboBox *edtNome, const QString &tabela)
+void PreencherNomes(QComboBox *edtNome, const TPessoa &tipo)
 {
     edtNome->clear();
     edtNome->setEditText(QString());
     QStringList nomes;
-    const QString login = TUsuario::atual() ? Win1252::toUpper(TUsuario::atual()->Login) : QString();
+    const QString login = TUsuario::atual() ? TUsuario::atual()->Login : QString();
     // only the names this user may see: another user's private persons stay hidden
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, QStringLiteral("SELECT DISTINCT(NOME) FROM %1 WHERE UPPER(LOGIN) = :LOGIN OR "
-                                  "PUBLICA = :PUBLICA ORDER BY NOME")
-                       .arg(tabela));
-        q.setText(QStringLiteral("LOGIN"), login);
-        q.setInt(QStringLiteral("PUBLICA"), 1);
-        q.open();
-        while (q.next())
-            nomes << q.field(QStringLiteral("NOME")).asString();
-    });
-    if (r)
+    if (tipo.NomesVisiveis(login, nomes))
         edtNome->addItems(nomes);
     edtNome->setCurrentIndex(-1);
     edtNome->setEditText(QString());

@@ -75,10 +75,10 @@ struct LinhaGrupo {
 // The name field: an editable combo without a drop-down button and without
 // automatic completion, whose list the arrow keys step through.
 QComboBox *CriarCampoNome(QWidget *tela);
-// Fills it with every distinct NOME of `tabela` ("PESSOAFISICA" or
-// "PESSOAJURIDICA") the current user may see, in order, and empties its
-// text. A failing query leaves the list empty.
-void PreencherNomes(QComboBox *edtNome, const QString &tabela);
+// Fills it with every distinct NOME of the table of `tipo`'s kind the
+// current user may see, in order, and empties its text. A failing query
+// leaves the list empty.
+void PreencherNomes(QComboBox *edtNome, const TPessoa &tipo);
 
 // The digit-key filter: whatever is not a digit never gets in.
 QLineEdit *AceitarSoDigitos(QLineEdit *edit, int maximo);

@@ -1,9 +1,6 @@
 #include "ui/registration/TfrAcessoRapidoPJ.h"
 
 #include "app/Settings.h"
-#include "data/DbOperation.h"
-#include "data/Query.h"
-#include "data/TDM.h"
 #include "model/TPessoaJuridica.h"
 #include "services/Seams.h"
 #include "ui/common/Navigator.h"
@@ -29,16 +26,11 @@ const int kEmpresas = 1; // the companies' person kind and quick-access key
 // The group's name; Carregar of a company reads only its code.
 QString nomeDoGrupo(qint32 codigo)
 {
-    QString nome;
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, QStringLiteral("SELECT NOME_GRUPO FROM GRUPO WHERE COD_GRUPO = :COD_GRUPO"));
-        q.setInt(QStringLiteral("COD_GRUPO"), codigo);
-        q.open();
-        if (q.next())
-            nome = q.field(QStringLiteral("NOME_GRUPO")).asString();
-    });
+    TGrupo grupo;
+    grupo.Codigo = codigo;
     // the name only labels the window: without it the code alone is shown
-    return r ? nome : QString();
+    (void)grupo.LerNome();
+    return grupo.Nome;
 }
 
 } // namespace

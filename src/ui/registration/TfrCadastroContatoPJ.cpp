@@ -1,7 +1,5 @@
 #include "ui/registration/TfrCadastroContatoPJ.h"
 
-#include "data/DbOperation.h"
-#include "data/Query.h"
 #include "data/TDM.h"
 #include "model/TPessoaJuridica.h"
 #include "model/TUsuario.h"
@@ -9,7 +7,6 @@
 #include "ui/common/Help.h"
 #include "ui/common/Navigator.h"
 #include "ui/registration/EmpresasPJModel.h"
-#include "util/Win1252.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -23,16 +20,6 @@
 namespace {
 
 const QString kPessoaJuridica = QStringLiteral("TfrPessoaJuridica");
-
-// only the companies this user may see: his own and the public ones
-const QString kEmpresas = QStringLiteral(
-    "SELECT IDENTIFICADOR, NOME, EMAIL FROM PESSOAJURIDICA WHERE UPPER(LOGIN) = :LOGIN OR PUBLICA = :PUBLICA "
-    "ORDER BY NOME");
-
-QString col(const char *name)
-{
-    return QString::fromLatin1(name);
-}
 
 } // namespace
 
@@ -86,20 +73,8 @@ bool TfrCadastroContatoPJ::CarregarEmpresas()
 {
     QList<TPessoaJuridica> lidas;
     const TUsuario *usuario = TUsuario::atual();
-    const QString login = usuario ? Win1252::toUpper(usuario->Login) : QString();
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, kEmpresas);
-        q.setText(col("LOGIN"), login);
-        q.setInt(col("PUBLICA"), 1);
-        q.open();
-        while (q.next()) {
-            TPessoaJuridica e;
-            e.Identificador = q.field(col("IDENTIFICADOR")).asInt();
-            e.Nome = q.field(col("NOME")).asString();
-            e.Email = q.field(col("EMAIL")).asString();
-            lidas << e;
-        }
-    });
+    // only the companies this user may see: his own and the public ones
+    const DbResult r = TPessoaJuridica::Visiveis(BancoDados(), usuario ? usuario->Login : QString(), lidas);
     if (!r) {
         m_empresas->definir({});
         Seams::messages().show(r.error, MessageService::Kind::Error);

@@ -1,8 +1,6 @@
 #include "ui/registration/TfrContatoPJ.h"
 
 #include "app/ProgramFolder.h"
-#include "data/DbOperation.h"
-#include "data/Query.h"
 #include "data/TDM.h"
 #include "model/TPessoa.h"
 #include "model/TPessoaJuridica.h"
@@ -38,15 +36,7 @@ namespace {
 const QString kQuebra = QStringLiteral("\r\n");
 const QString kMascaraData = QStringLiteral("!99/99/0000;1;_");
 const QString kSemData = QStringLiteral("  /  /    ");
-const QString kSelecionar =
-    QStringLiteral("SELECT * FROM CONTATO_PJ WHERE IDENTIFICADOR_PJ = :IDENTIFICADOR_PJ "
-                   "ORDER BY NOME, FUNCAO ");
 constexpr int kMaximoObs = 200;
-
-QString col(const char *name)
-{
-    return QString::fromLatin1(name);
-}
 
 // Keeps the e-mail in lower case as it is typed.
 void forcarMinusculas(QLineEdit *edit)
@@ -274,25 +264,7 @@ bool TfrContatoPJ::eventFilter(QObject *watched, QEvent *event)
 bool TfrContatoPJ::CarregarContatos()
 {
     QList<TContato_PJ> lidos;
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, kSelecionar);
-        q.setInt(col("IDENTIFICADOR_PJ"), m_identificadorPJ);
-        q.open();
-        while (q.next()) {
-            TContato_PJ c;
-            c.Identificador = q.field(col("IDENTIFICADOR")).asInt();
-            c.IdentificadorPJ = q.field(col("IDENTIFICADOR_PJ")).asInt();
-            c.Nome = q.field(col("NOME")).asString();
-            c.Email = q.field(col("EMAIL")).asString();
-            c.Obs = q.field(col("OBS")).asString();
-            c.Funcao = q.field(col("FUNCAO")).asString();
-            c.Fone = q.field(col("FONE")).asString();
-            c.Ramal = q.field(col("RAMAL")).asInt();
-            c.Celular = q.field(col("CELULAR")).asString();
-            c.Data = q.field(col("DATA")).asDate();
-            lidos << c;
-        }
-    });
+    const DbResult r = TContato_PJ::DaEmpresa(BancoDados(), m_identificadorPJ, lidos);
     if (!r) {
         // the grid must not go on showing another company's contacts
         m_grade->definir({});

@@ -1,9 +1,6 @@
 #include "ui/registration/TfrHistorico.h"
 
 #include "app/ProgramFolder.h"
-#include "data/DbOperation.h"
-#include "data/Query.h"
-#include "data/TDM.h"
 #include "model/TPessoaFisica.h"
 #include "model/TPessoaJuridica.h"
 #include "services/Seams.h"
@@ -37,19 +34,7 @@
 
 namespace {
 
-QString col(const char *name)
-{
-    return QString::fromLatin1(name);
-}
-
 const QString kMostraImg = QStringLiteral("TfrMostraImg");
-
-const QString kTodos =
-    QStringLiteral("SELECT * FROM HISTORICO WHERE IDEN_PESSOA = :IDEN_PESSOA AND TIPO_PESSOA "
-                   "= :TIPO_PESSOA ORDER BY DATA ");
-const QString kEntreDatas = QStringLiteral(
-    "SELECT * FROM HISTORICO WHERE IDEN_PESSOA = :IDEN_PESSOA AND TIPO_PESSOA = :TIPO_PESSOA AND "
-    "DATA BETWEEN :DATA_01 AND :DATA_02 ORDER BY DATA ");
 
 // The memo works with "\n"; entries are stored with "\r\n", as typed on the
 // desktop the program was made for.
@@ -257,27 +242,8 @@ void TfrHistorico::FormShow()
 bool TfrHistorico::Carregar()
 {
     QList<ItemHistorico> itens;
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, m_filtro == 1 ? kEntreDatas : kTodos);
-        q.setInt(col("IDEN_PESSOA"), Historico.IdenPessoa);
-        q.setInt(col("TIPO_PESSOA"), Historico.TipoPessoa);
-        if (m_filtro == 1) {
-            q.setDate(col("DATA_01"), m_data1);
-            q.setDate(col("DATA_02"), m_data2);
-        }
-        q.open();
-        while (q.next()) {
-            ItemHistorico i;
-            i.Identificador = q.field(col("IDENTIFICADOR")).asInt();
-            i.IdenPessoa = q.field(col("IDEN_PESSOA")).asInt();
-            i.TipoPessoa = q.field(col("TIPO_PESSOA")).asInt();
-            i.Data = q.field(col("DATA")).asDate();
-            i.Texto = q.field(col("TEXTO")).asString();
-            // only whether there is one: the bytes stay in the database
-            i.TemImagem = !q.field(col("IMAGEM")).isNull();
-            itens << i;
-        }
-    });
+    const DbResult r =
+        m_filtro == 1 ? Historico.ListarEntre(m_data1, m_data2, itens) : Historico.Listar(itens);
     if (!r) {
         Seams::messages().show(QStringLiteral("Erro!!"), MessageService::Kind::Error);
         return false;

@@ -1,8 +1,6 @@
 #include "ui/registration/TfrMostraImg.h"
 
-#include "data/DbOperation.h"
-#include "data/Query.h"
-#include "data/TDM.h"
+#include "model/THistorico.h"
 #include "services/Seams.h"
 #include "ui/common/ImagemJpeg.h"
 
@@ -19,14 +17,13 @@
 
 namespace {
 
-QString col(const char *name)
+// The history entry whose picture is shown.
+THistorico entrada(qint32 identificador)
 {
-    return QString::fromLatin1(name);
+    THistorico h;
+    h.Identificador = identificador;
+    return h;
 }
-
-const QString kLer = QStringLiteral("SELECT IMAGEM FROM HISTORICO WHERE IDENTIFICADOR = :IDENTIFICADOR");
-const QString kLimpar =
-    QStringLiteral("UPDATE HISTORICO SET IMAGEM = :IMAGEM  WHERE IDENTIFICADOR = :IDENTIFICADOR");
 
 void mostrarFalha(const DbResult &r)
 {
@@ -92,13 +89,7 @@ void TfrMostraImg::showEvent(QShowEvent *event)
 void TfrMostraImg::FormShow()
 {
     QByteArray bytes;
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, kLer);
-        q.setInt(col("IDENTIFICADOR"), m_identificador);
-        q.open();
-        if (q.next())
-            bytes = q.field(col("IMAGEM")).asBytes();
-    });
+    const DbResult r = entrada(m_identificador).LerImagem(bytes);
     if (!r) {
         mostrarFalha(r);
         return;
@@ -137,12 +128,7 @@ void TfrMostraImg::btnSalvar_Em_DiscoClick()
 
 void TfrMostraImg::SpeedButton1Click()
 {
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, kLimpar);
-        q.setNull(col("IMAGEM"));
-        q.setInt(col("IDENTIFICADOR"), m_identificador);
-        q.execute();
-    });
+    const DbResult r = entrada(m_identificador).LimparImagem();
     if (!r) {
         mostrarFalha(r);
         return;

@@ -509,7 +509,7 @@ void TfrPessoaFisica::edtCEPKeyDown(QKeyEvent *event)
 
 void TfrPessoaFisica::PreencherNomes()
 {
-    EntradaCadastro::PreencherNomes(edtNome, QStringLiteral("PESSOAFISICA"));
+    EntradaCadastro::PreencherNomes(edtNome, TPessoaFisica());
 }
 
 void TfrPessoaFisica::PreencherGrupos()
@@ -644,7 +644,7 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
         foco->setFocus();
         return std::nullopt;
     };
-    // 1, 2: the cards
+    // the cards: a wrong number stops the save, an empty one is stored as zeros
     for (auto [cartao, texto] : {std::pair{edtCartaoVisa, QStringLiteral("Cartão VISA Inválido")},
                                  std::pair{edtCartaoMaster, QStringLiteral("Cartão MASTER Inválido")}}) {
         if (IsValidCardNumber(cartao->value()))
@@ -655,19 +655,19 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
         }
         cartao->setValue(kCartaoZerado);
     }
-    // 3
+    // a person always belongs to a group
     if (m_grupo.txtGrupo->currentIndex() < 0)
         return parar(QStringLiteral("Você deve escolher um grupo!"), m_grupo.txtGrupo);
-    // 4, 5
+    // the address's numbers and the dates must read as numbers and dates
     m_endereco->corrigirNumeros();
     for (MaskedEdit *e : {edtDataNascimento, edtClienteDesde})
         if (lerData(e) == 0)
             e->setValue(QString());
-    // 6
+    // the MSN address, when given, looks like an e-mail
     if (!edtMSN->text().isEmpty() && !IsPlausibleEmail(edtMSN->text()))
         return parar(QStringLiteral("Email do MSN inválido!"), edtMSN);
 
-    // 7
+    // the record from the fields
     TPessoaFisica p;
     p.Identificador = m_identificador;
     p.Tratamento = edtTratamento->currentText();
@@ -693,7 +693,7 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
     p.Grupo.Nome = m_grupo.nomeDoGrupo();
     p.Guia = edtGuiaEmergencia->isChecked() ? 1 : 0;
     p.Publica = edtPublica->isChecked() ? 1 : 0;
-    // 8
+    // an empty or wrong CPF is stored as zeros (a wrong one with a warning)
     const QString cpf = edtCPF->value();
     if (SomenteDigitos(cpf).isEmpty()) {
         edtCPF->setValue(kCpfZerado);
@@ -707,11 +707,11 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
     } else {
         p.CPF = cpf;
     }
-    // 9, 10
+    // the voter's zone and section
     p.Zona = Inteiro(edtZona->text());
     p.Seccao = Inteiro(edtSeccao->text());
     p.Voip = edtVoIP->text();
-    // 11
+    // a wrong voter title is stored as zeros, with a warning
     if (!IsValidVoterTitle(edtTitulo->text())) {
         Seams::messages().show(QStringLiteral("Titulo inválido!") + kQuebra +
                                    QStringLiteral("Será cadastrado como: \"0000000000000\""),
@@ -721,7 +721,7 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
     } else {
         p.Titulo = edtTitulo->text();
     }
-    // 12
+    // employment and the dates
     p.Matricula = edtMatricula->text();
     p.DataEntrada = lerData(edtDataEntrada);
     p.DataDispensa = lerData(edtDataDispensa);
@@ -731,9 +731,9 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
     p.Sexo = quint8(qMax(0, edtSexo->currentIndex()));
     p.EstadoCivil = quint8(qMax(0, edtEstadoCivil->currentIndex()));
     p.InformarAniversario = edtLembrarAniversario->isChecked() ? 1 : 0;
-    // 13
+    // the address
     p.Endereco = m_endereco->ler();
-    // 14: every save passes the individual to the user who saves it
+    // every save passes the individual to the user who saves it
     const QString login = TUsuario::atual() ? TUsuario::atual()->Login : QString();
     p.Login = login;
     p.Vendedora = edtTipoCliente->isEnabled() ? login : m_vendedora;
@@ -812,7 +812,7 @@ void TfrPessoaFisica::btnGravarClick()
         return;
     TPessoaFisica &p = *lida;
 
-    // 15
+    // the pending operation
     Resultado resultado = Resultado::Recusado;
     bool predios = false;
     switch (m_operacao) {
@@ -847,7 +847,8 @@ void TfrPessoaFisica::btnGravarClick()
     if (tentou && resultado != Resultado::Gravado)
         return;
 
-    // 16: only for a person that exists: the inserted one's identifier, or the one changed
+    // the quick-access window only for a person that exists: the inserted one's
+    // identifier, or the one changed
     if (!predios && resultado == Resultado::Gravado && (m_operacao == Novo || m_operacao == Alterar) &&
         QuickAccessEnabled(0)) {
         AbrirAcessoRapido(this, QStringLiteral("TfrAcessoRapidoPF"),
@@ -855,7 +856,7 @@ void TfrPessoaFisica::btnGravarClick()
                           p.Nome, p.Email);
     }
 
-    // 17
+    // back to browsing
     lblLogin->clear();
     m_operacao = Nenhuma;
     m_identificador = 0;

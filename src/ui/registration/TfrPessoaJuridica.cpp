@@ -366,7 +366,7 @@ void TfrPessoaJuridica::edtHomePageDblClick()
 
 void TfrPessoaJuridica::PreencherNomes()
 {
-    EntradaCadastro::PreencherNomes(edtNome, QStringLiteral("PESSOAJURIDICA"));
+    EntradaCadastro::PreencherNomes(edtNome, TPessoaJuridica());
 }
 
 void TfrPessoaJuridica::txtGrupoCloseUp()
@@ -484,15 +484,15 @@ void TfrPessoaJuridica::AbrirParaAlterar(const TPessoaJuridica &pessoa)
 
 std::optional<TPessoaJuridica> TfrPessoaJuridica::LerPessoa()
 {
-    // 1
+    // a company always belongs to a group
     if (m_grupo.txtGrupo->currentIndex() < 0) {
         Seams::messages().show(QStringLiteral("Você deve escolher um grupo!"), MessageService::Kind::Warning);
         m_grupo.txtGrupo->setFocus();
         return std::nullopt;
     }
-    // 2
+    // the address's numbers must read as numbers
     m_endereco->corrigirNumeros();
-    // 3
+    // a wrong CNPJ is left blank only when the user says so
     if (!edtCNPJ->value().isEmpty() && !ValidarCNPJ(edtCNPJ->value())) {
         if (!Seams::messages().confirm(QStringLiteral("CNPJ Inválido!!") + kQuebra +
                                        QStringLiteral("Deseja deixar CNPJ em branco?"))) {
@@ -501,7 +501,7 @@ std::optional<TPessoaJuridica> TfrPessoaJuridica::LerPessoa()
         }
         edtCNPJ->setValue(QString());
     }
-    // 4: the digits checked are the digits stored; the state's format only shows them
+    // the IE: the digits checked are the digits stored; the state's format only shows them
     QString ie = edtIE->value().trimmed();
     if (!ie.isEmpty()) {
         const QString uf = m_endereco->edtEstado->currentText();
@@ -530,7 +530,7 @@ std::optional<TPessoaJuridica> TfrPessoaJuridica::LerPessoa()
         }
     }
 
-    // 5
+    // the record from the fields
     TPessoaJuridica p;
     p.Identificador = m_identificador;
     p.Nome = edtNome->currentText();
@@ -562,7 +562,7 @@ void TfrPessoaJuridica::btnGravarClick()
         return;
     TPessoaJuridica &p = *lida;
 
-    // 6
+    // the pending operation
     Resultado resultado = Resultado::Recusado;
     switch (m_operacao) {
     case Novo: resultado = p.Inserir(); break;
@@ -586,7 +586,8 @@ void TfrPessoaJuridica::btnGravarClick()
     if (tentou && resultado != Resultado::Gravado)
         return;
 
-    // 7: only for a company that exists: the inserted one's identifier, or the one changed
+    // the quick-access window only for a company that exists: the inserted one's
+    // identifier, or the one changed
     if (resultado == Resultado::Gravado && (m_operacao == Novo || m_operacao == Alterar) &&
         QuickAccessEnabled(1)) {
         AbrirAcessoRapido(this, QStringLiteral("TfrAcessoRapidoPJ"),
@@ -594,7 +595,7 @@ void TfrPessoaJuridica::btnGravarClick()
                           p.Nome, p.Email);
     }
 
-    // 8
+    // back to browsing
     lblLogin->clear();
     m_operacao = Nenhuma;
     m_identificador = 0;

@@ -1,9 +1,5 @@
 #include "ui/search/FramePesquisa.h"
 
-#include "data/DbOperation.h"
-#include "data/Query.h"
-#include "data/TDM.h"
-#include "model/TPessoa.h"
 #include "model/TUsuario.h"
 #include "services/Seams.h"
 #include "ui/common/GroupList.h"
@@ -169,78 +165,44 @@ FramePesquisa::~FramePesquisa()
     Grid->setModel(nullptr);
 }
 
-void FramePesquisa::vincular(Query &q, int modo) const
+std::optional<PesquisaNome> FramePesquisa::pesquisa(int modo) const
 {
-    if (modo == modoGrupo())
-        q.setInt(QStringLiteral("COD_GRUPO"), txtGrupo->codigoSelecionado());
-    else if (modo == ModoNome)
-        q.setText(QStringLiteral("NOME"), QLatin1Char('%') + edtNome->text().toUpper() + QLatin1Char('%'));
-    else if (modo == ModoFonetico)
-        // a parameter, not text pasted into the statement; the database's
-        // SOUNDEX lets the '%' through
-        q.setText(QStringLiteral("NOME"), QLatin1Char('%') + edtNomeF->text().toUpper() + QLatin1Char('%'));
+    PesquisaNome p;
+    if (modo == modoGrupo()) {
+        p.Criterio = PesquisaNome::Por::Grupo;
+        p.Grupo = txtGrupo->codigoSelecionado();
+    } else if (modo == ModoNome) {
+        p.Criterio = PesquisaNome::Por::Nome;
+        p.Texto = edtNome->text();
+    } else if (modo == ModoFonetico) {
+        p.Criterio = PesquisaNome::Por::Fonetica;
+        p.Texto = edtNomeF->text();
+    } else {
+        return std::nullopt;
+    }
+    return p;
+}
+
+QString FramePesquisa::comandoDe(int modo) const
+{
+    const std::optional<PesquisaNome> p = pesquisa(modo);
+    return p ? comando(p->Criterio) : QString();
 }
 
 void FramePesquisa::Pesquisar(int modo)
 {
     m_indiceEscolhido = -1;
-    const QString sql = comando(modo);
+    std::optional<PesquisaNome> p = pesquisa(modo);
+    const QString sql = p ? comando(p->Criterio) : QString();
     if (sql.isEmpty())
         return;
     const TUsuario *usuario = TUsuario::atual();
-    const QString login = usuario ? usuario->Login.toUpper() : QString();
-    iniciarLeitura();
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, sql);
-        q.setText(QStringLiteral("LOGIN"), login);
-        q.setInt(QStringLiteral("PUBLICA"), 1);
-        vincular(q, modo);
-        q.open();
-        while (q.next())
-            lerLinha(q);
-    });
-    concluirLeitura(r.ok);
+    p->Login = usuario ? usuario->Login : QString();
+    const DbResult r = buscar(*p);
     MostrarResultado();
     if (!r)
         Seams::messages().show(r.error + QStringLiteral("\r\n") + (r.sql.isEmpty() ? sql : r.sql),
                                MessageService::Kind::Error);
-}
-
-void FramePesquisa::lerPessoa(const Query &q, TPessoa &p)
-{
-    auto texto = [&](const QString &nome) { return q.field(nome).asString(); };
-    auto inteiro = [&](const QString &nome) { return q.field(nome).asInt(); };
-    p.Nome = texto(QStringLiteral("NOME"));
-    p.Obs = texto(QStringLiteral("OBS"));
-    p.Login = texto(QStringLiteral("LOGIN"));
-    p.Publica = inteiro(QStringLiteral("PUBLICA"));
-    p.NomeBanco = texto(QStringLiteral("NOME_BANCO"));
-    p.Agencia = texto(QStringLiteral("AGENCIA"));
-    p.NroConta = texto(QStringLiteral("NRO_CONTA"));
-    p.TitularConta = texto(QStringLiteral("TITULAR_CONTA"));
-    p.NomeBanco02 = texto(QStringLiteral("NOME_BANCO02"));
-    p.Agencia02 = texto(QStringLiteral("AGENCIA02"));
-    p.NroConta02 = texto(QStringLiteral("NRO_CONTA02"));
-    p.TitularConta02 = texto(QStringLiteral("TITULAR_CONTA02"));
-    p.NomeBanco03 = texto(QStringLiteral("NOME_BANCO03"));
-    p.Agencia03 = texto(QStringLiteral("AGENCIA03"));
-    p.NroConta03 = texto(QStringLiteral("NRO_CONTA03"));
-    p.TitularConta03 = texto(QStringLiteral("TITULAR_CONTA03"));
-    p.Endereco.Rua = texto(QStringLiteral("RUA"));
-    p.Endereco.Numero = inteiro(QStringLiteral("NUMERO"));
-    p.Endereco.Bairro = texto(QStringLiteral("BAIRRO"));
-    p.Endereco.Cidade = texto(QStringLiteral("CIDADE"));
-    p.Endereco.Estado = texto(QStringLiteral("ESTADO"));
-    p.Endereco.CEP = inteiro(QStringLiteral("CEP"));
-    p.Endereco.CP = inteiro(QStringLiteral("CP"));
-    p.Endereco.Complemento = texto(QStringLiteral("COMPLEMENTO"));
-    p.Endereco.Enviar = inteiro(QStringLiteral("ENVIAR"));
-    p.Grupo.Codigo = inteiro(QStringLiteral("COD_GRUPO"));
-    p.Grupo.Nome = texto(QStringLiteral("NOME_GRUPO"));
-    p.Guia = quint8(inteiro(QStringLiteral("GUIA")));
-    p.Voip = texto(QStringLiteral("VOIP"));
-    // a record read here is the row as stored: its name is the one to compare a change with
-    p.NomeAntigo = p.Nome;
 }
 
 void FramePesquisa::MostrarResultado()

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "model/PesquisaNome.h"
+
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+
 class GroupList;
 class QGroupBox;
-class TPessoa;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
-class Query;
 class ResultadoPesquisaModel;
 
 // What the two name-search panels share: the precise and phonetic name
@@ -39,7 +41,7 @@ public:
 
     QTableView *grade() const { return Grid; }
     // The statement a mode runs (empty for a mode the panel does not have).
-    QString comandoDe(int modo) const { return comando(modo); }
+    QString comandoDe(int modo) const;
 
 signals:
     // The grid was double-clicked (IndiceEscolhido is already set).
@@ -66,18 +68,14 @@ protected:
     void montar(QWidget *extra);
 
     virtual int modoGrupo() const = 0;
-    // The statement of a mode; empty for a mode the panel does not have.
-    virtual QString comando(int modo) const = 0;
-    // Binds the mode's own parameter (LOGIN and PUBLICA are bound here).
-    virtual void vincular(Query &q, int modo) const;
-    // A new list is being read: rows go to a list of their own until the
-    // statement is through, then replace the found list (or are dropped).
-    virtual void iniciarLeitura() = 0;
-    virtual void lerLinha(const Query &q) = 0;
-    virtual void concluirLeitura(bool ok) = 0;
-
-    // The columns every person has (group name included) from a row.
-    static void lerPessoa(const Query &q, TPessoa &p);
+    // The search of a mode with what the user typed or chose (the login is
+    // set by Pesquisar); none for a mode the panel does not have.
+    virtual std::optional<PesquisaNome> pesquisa(int modo) const;
+    // The statement of a search on the panel's kind; empty when it has none.
+    virtual QString comando(PesquisaNome::Por criterio) const = 0;
+    // Runs the search into the found list, which changes only when the
+    // whole statement went through (and is emptied when it failed).
+    virtual DbResult buscar(const PesquisaNome &pesquisa) = 0;
 
     virtual int quantidade() const = 0;
     virtual QString texto(int linha, int coluna) const = 0;

@@ -21,15 +21,12 @@ public:
 
 protected:
     int modoGrupo() const override { return ModoGrupo; }
-    QString comando(int modo) const override;
-    void iniciarLeitura() override;
-    void lerLinha(const Query &q) override;
-    void concluirLeitura(bool ok) override;
+    QString comando(PesquisaNome::Por criterio) const override;
+    DbResult buscar(const PesquisaNome &pesquisa) override;
     int quantidade() const override { return int(m_pessoas.size()); }
     QString texto(int linha, int coluna) const override;
     bool naGuia(int linha) const override { return m_pessoas.at(linha).Guia == 1; }
 
 private:
     QList<TPessoaJuridica> m_pessoas;
-    QList<TPessoaJuridica> m_lidas;
 };

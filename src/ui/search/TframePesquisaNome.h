@@ -22,11 +22,9 @@ public:
 
 protected:
     int modoGrupo() const override { return ModoGrupo; }
-    QString comando(int modo) const override;
-    void vincular(Query &q, int modo) const override;
-    void iniciarLeitura() override;
-    void lerLinha(const Query &q) override;
-    void concluirLeitura(bool ok) override;
+    std::optional<PesquisaNome> pesquisa(int modo) const override;
+    QString comando(PesquisaNome::Por criterio) const override;
+    DbResult buscar(const PesquisaNome &pesquisa) override;
     int quantidade() const override { return int(m_pessoas.size()); }
     QString texto(int linha, int coluna) const override;
     bool naGuia(int linha) const override { return m_pessoas.at(linha).Guia == 1; }
@@ -40,5 +38,4 @@ private:
     QPushButton *SpeedButton2 = nullptr;
 
     QList<TPessoaFisica> m_pessoas;
-    QList<TPessoaFisica> m_lidas;
 };

@@ -1,8 +1,6 @@
 #include "ui/session/TfrPesquisaAnotacao.h"
 
 #include "app/ProgramFolder.h"
-#include "data/DbOperation.h"
-#include "data/Query.h"
 #include "data/TDM.h"
 #include "services/Seams.h"
 #include "util/DateTime.h"
@@ -30,11 +28,6 @@
 QList<TAnotacao> TfrPesquisaAnotacao::NotasEncontradas;
 
 namespace {
-
-QString col(const char *name)
-{
-    return QString::fromLatin1(name);
-}
 
 QString posicao(int numero)
 {
@@ -255,28 +248,11 @@ void TfrPesquisaAnotacao::Pesquisar(const QString &palavra, bool comDatas)
     NotasEncontradas.clear();
     m_palavraPesquisada = procurada;
 
-    Database &db = BancoDados();
     QList<TAnotacao> notas;
-    const DbResult r = dbOperation(db, [&](Transaction &t) {
-        Query q(t, comDatas ? QStringLiteral("SELECT * FROM ANOTACAO WHERE UPPER(LOGIN) = :LOGIN AND DATA "
-                                             "BETWEEN :DATA_01 AND :DATA_02 AND UPPER(TEXTO) LIKE :TEXTO "
-                                             "ORDER BY DATA ")
-                            : QStringLiteral("SELECT * FROM ANOTACAO WHERE UPPER(LOGIN) = :LOGIN AND "
-                                             "UPPER(TEXTO) LIKE :TEXTO ORDER BY DATA "));
-        q.setText(col("LOGIN"), Win1252::toUpper(m_login));
-        q.setText(col("TEXTO"), QLatin1Char('%') + Win1252::toUpper(procurada) + QLatin1Char('%'));
-        if (comDatas) {
-            q.setDate(col("DATA_01"), QDateToDateTime(data_in->date()));
-            q.setDate(col("DATA_02"), QDateToDateTime(data_out->date()));
-        }
-        q.open();
-        while (q.next()) {
-            TAnotacao nota(db);
-            nota.Data = q.field(col("DATA")).asDate();
-            nota.Texto = q.field(col("TEXTO")).asString();
-            notas << nota;
-        }
-    });
+    const DbResult r = comDatas ? TAnotacao::PesquisarEntre(BancoDados(), m_login, procurada,
+                                                            QDateToDateTime(data_in->date()),
+                                                            QDateToDateTime(data_out->date()), notas)
+                                : TAnotacao::Pesquisar(BancoDados(), m_login, procurada, notas);
     if (!r) {
         // the label keeps its text, but nothing may point into the emptied list
         HabilitarNavegacao(false, false, false, false);

@@ -1,11 +1,9 @@
 #include "ui/session/TfrRemoverUsuarios.h"
 
-#include "data/DbOperation.h"
-#include "data/Query.h"
 #include "data/TDM.h"
+#include "model/TUsuario.h"
 #include "services/Seams.h"
 #include "ui/common/Help.h"
-#include "util/Win1252.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -61,25 +59,19 @@ void TfrRemoverUsuarios::keyPressEvent(QKeyEvent *event)
 void TfrRemoverUsuarios::FormShow()
 {
     edtUsuarios->clear();
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-        Query q(t, QStringLiteral("SELECT * FROM USUARIO WHERE UPPER(LOGIN)<> :LOGIN ORDER BY LOGIN "));
-        q.setText(QStringLiteral("LOGIN"), Win1252::toUpper(m_administrador));
-        q.open();
-        while (q.next()) {
-            const QString login = q.field(QStringLiteral("LOGIN")).asString();
-            auto *item =
-                new QListWidgetItem(login.leftJustified(10, QLatin1Char(' ')) + QStringLiteral(" - ") +
-                                        q.field(QStringLiteral("NOME")).asString(),
-                                    edtUsuarios);
-            item->setData(LoginRole, login);
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(Qt::Unchecked);
-        }
-    });
+    QList<TUsuario> usuarios;
+    const DbResult r = TUsuario::Outros(BancoDados(), m_administrador, usuarios);
     // a list read only in part must not be taken for all the users
     if (!r) {
-        edtUsuarios->clear();
         Seams::messages().show(r.error, MessageService::Kind::Error);
+        return;
+    }
+    for (const TUsuario &u : std::as_const(usuarios)) {
+        auto *item = new QListWidgetItem(
+            u.Login.leftJustified(10, QLatin1Char(' ')) + QStringLiteral(" - ") + u.Nome, edtUsuarios);
+        item->setData(LoginRole, u.Login);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
     }
 }
 
@@ -90,11 +82,9 @@ void TfrRemoverUsuarios::btnOKClick()
         if (edtUsuarios->item(i)->checkState() == Qt::Checked)
             logins << edtUsuarios->item(i)->data(LoginRole).toString();
     for (const QString &login : std::as_const(logins)) {
-        const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
-            Query q(t, QStringLiteral("DELETE FROM USUARIO WHERE LOGIN = :LOGIN "));
-            q.setText(QStringLiteral("LOGIN"), login);
-            q.execute();
-        });
+        TUsuario usuario;
+        usuario.Login = login;
+        const DbResult r = usuario.Excluir();
         if (!r.ok)
             Seams::messages().show(
                 QStringLiteral("Exitem pessoas fisicas, jurídicas ou de contato cadastradas por essa pessoa. "
