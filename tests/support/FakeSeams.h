@@ -7,12 +7,14 @@
 #include <QQueue>
 #include <QSet>
 #include <QStringList>
+#include <QTest>
 
 // Test doubles of the seams. Install() puts a fresh set in place and returns
 // it; the objects stay owned by the seams.
 
 // Records every box and answers questions from a queue; a question with no
-// answer queued is recorded as unexpected and answered No.
+// answer queued is recorded as unexpected, answered No, and fails the
+// running test: a question nobody expected is a fault of its own.
 class FakeMessages : public MessageService {
 public:
     QStringList shown;     // texts of the Ok boxes, in order
@@ -26,6 +28,7 @@ public:
         questions << text;
         if (answers.isEmpty()) {
             unexpected << text;
+            QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + text), __FILE__, __LINE__);
             return false;
         }
         return answers.dequeue();
