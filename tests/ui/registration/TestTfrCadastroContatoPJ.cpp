@@ -10,6 +10,7 @@
 #include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
+#include "support/Modelos.h"
 #include "support/RecordingNavigator.h"
 #include "support/TestFolder.h"
 #include "ui/registration/TfrCadastroContatoPJ.h"
@@ -38,6 +39,7 @@ struct Tela {
 
     Tela()
     {
+        TestarModelos(&dlg);
         dlg.show();
         exposta = QTest::qWaitForWindowExposed(&dlg);
     }

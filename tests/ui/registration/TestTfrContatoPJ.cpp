@@ -12,6 +12,7 @@
 #include "support/FakeSeams.h"
 #include "support/Fones.h"
 #include "support/ModalDriver.h"
+#include "support/Modelos.h"
 #include "support/TestFolder.h"
 #include "ui/common/MaskedEdit.h"
 #include "ui/common/Navigator.h"
@@ -45,6 +46,7 @@ struct Tela {
     Tela(int empresa, const QString &nome)
     {
         dlg.DefinirEmpresa(empresa, nome);
+        TestarModelos(&dlg);
         dlg.show();
         exposta = QTest::qWaitForWindowExposed(&dlg);
     }

@@ -7,6 +7,7 @@
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/ModalDriver.h"
+#include "support/Modelos.h"
 #include "support/TestFolder.h"
 #include "ui/common/Navigator.h"
 #include "ui/registration/TfrGrupos.h"
@@ -47,6 +48,7 @@ struct Tela {
         btnSair = botao("btnSair");
         edtNomeGrupo = dlg.findChild<QLineEdit *>(QStringLiteral("edtNomeGrupo"));
         GRID = dlg.findChild<QTableView *>(QStringLiteral("GRID"));
+        TestarModelos(&dlg);
         dlg.show();
         exposta = QTest::qWaitForWindowExposed(&dlg);
     }

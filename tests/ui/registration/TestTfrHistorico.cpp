@@ -13,6 +13,7 @@
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/ModalDriver.h"
+#include "support/Modelos.h"
 #include "support/RecordingNavigator.h"
 #include "support/TestFolder.h"
 #include "ui/common/ImagemJpeg.h"
@@ -61,6 +62,7 @@ struct Tela {
         historico.Identificador = -1;
         dlg.NomePessoa = nome;
         dlg.Nome = nome;
+        TestarModelos(&dlg);
         dlg.show();
         exposta = QTest::qWaitForWindowExposed(&dlg);
     }

@@ -11,6 +11,7 @@
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/Fones.h"
+#include "support/Modelos.h"
 #include "support/RecordingNavigator.h"
 #include "support/TestFolder.h"
 #include "ui/common/GroupList.h"
@@ -43,6 +44,7 @@ struct Tela {
     {
         if (alterar)
             dlg.AbrirParaAlterar(*alterar);
+        TestarModelos(&dlg);
         dlg.show();
         exposta = QTest::qWaitForWindowExposed(&dlg);
     }

@@ -13,6 +13,7 @@
 #include "support/FakeSeams.h"
 #include "support/Fones.h"
 #include "support/ModalDriver.h"
+#include "support/Modelos.h"
 #include "support/RecordingNavigator.h"
 #include "support/TestFolder.h"
 #include "ui/common/GroupList.h"
@@ -52,6 +53,7 @@ struct Tela {
     {
         if (alterar)
             dlg.AbrirParaAlterar(*alterar);
+        TestarModelos(&dlg);
         dlg.show();
         exposta = QTest::qWaitForWindowExposed(&dlg);
     }

@@ -6,6 +6,7 @@
 #include "model/TUsuario.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
+#include "support/Modelos.h"
 #include "support/TestFolder.h"
 #include "ui/common/GroupList.h"
 #include "ui/common/GroupListModel.h"
@@ -44,6 +45,7 @@ struct Painel {
         txtGrupo = find<GroupList>("txtGrupo");
         Grid = find<QTableView>("Grid");
         frame.resize(900, 500);
+        TestarModelos(&frame);
         frame.show();
         frame.MostrarResultado();
     }

@@ -7,6 +7,7 @@
 #include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
+#include "support/Modelos.h"
 #include "support/RecordingNavigator.h"
 #include "support/TestFolder.h"
 #include "ui/session/ListaAniversariantes.h"
@@ -98,6 +99,7 @@ private:
     std::unique_ptr<TfrPrincipalAC> janela()
     {
         auto w = std::make_unique<TfrPrincipalAC>(m_ana);
+        TestarModelos(w.get());
         w->show();
         return w;
     }
