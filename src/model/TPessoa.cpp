@@ -1,5 +1,7 @@
 #include "model/TPessoa.h"
 
+#include "model/Mensagens.h"
+
 #include "data/DbOperation.h"
 #include "data/Query.h"
 #include "data/TDM.h"
@@ -92,8 +94,9 @@ DbResult TPessoa::NomesVisiveis(const QString &login, QStringList &nomes) const
     return r;
 }
 
-Resultado TPessoa::TornarPublicas(const QString &login)
+Resultado TPessoa::TornarPublicas(const QString &login, int *pessoas, QString *erro)
 {
+    int linhas = 0;
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
         for (const QString &sql :
              {QStringLiteral("UPDATE PESSOAJURIDICA SET PUBLICA = :PUBLICA WHERE LOGIN = :LOGIN "),
@@ -102,8 +105,13 @@ Resultado TPessoa::TornarPublicas(const QString &login)
             q.setInt(col("PUBLICA"), 1);
             q.setText(col("LOGIN"), login);
             q.execute();
+            linhas += q.rowsAffected();
         }
     });
+    if (pessoas)
+        *pessoas = r ? linhas : 0;
+    if (erro)
+        *erro = r ? QString() : r.texto(r.sql);
     return ContarAlteracao(r ? Resultado::Gravado : Resultado::Falhou);
 }
 
@@ -265,4 +273,102 @@ void TPessoa::LerPessoa(const Query &q)
     Endereco.Enviar = inteiro("ENVIAR");
     Guia = quint8(inteiro("GUIA"));
     Voip = texto("VOIP");
+}
+
+Resultado TPessoa::Inserir()
+{
+    const Instrucoes &sql = InstrucoesDeEscrita();
+    CompletarLogin();
+    // a text the row cannot hold is refused before the question, so the
+    // user is never asked about a save that cannot happen
+    const QString recusa = TextoRecusado(CamposTexto());
+    if (!recusa.isEmpty()) {
+        MostrarErro(recusa);
+        return Resultado::Falhou;
+    }
+    if (const auto parar = AvisoNomeDuplicado(sql.umNomeInserindo, sql.variosNomes))
+        return *parar;
+    // the identifier comes back from the insert itself: a search for an equal
+    // row could pick another, identical one
+    qint32 novo = 0;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, sql.inserir);
+        Vincular(q, Escrita::Insercao);
+        q.execute();
+        if (q.next())
+            novo = q.field(col("IDENTIFICADOR")).asInt();
+    });
+    if (!r) {
+        MostrarErro(r.recusado || !sql.erroComInstrucao ? r.error
+                                                        : Nome + kQuebra + sql.inserir + kQuebra + r.error);
+        return Resultado::Falhou;
+    }
+    Identificador = novo;
+    NomeAntigo = Nome;
+    return ContarAlteracao(Resultado::Gravado);
+}
+
+Resultado TPessoa::Alterar()
+{
+    const Instrucoes &sql = InstrucoesDeEscrita();
+    CompletarLogin();
+    const QString recusa = TextoRecusado(CamposTexto());
+    if (!recusa.isEmpty()) {
+        MostrarErro(recusa);
+        return Resultado::Falhou;
+    }
+    // exact comparison: a change of letter case is a change of name
+    if (Nome != NomeAntigo) {
+        if (const auto parar = AvisoNomeDuplicado(sql.umNomeAlterando, sql.variosNomes))
+            return *parar;
+    }
+    int linhas = 0;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, sql.alterar);
+        Vincular(q, Escrita::Alteracao);
+        q.execute();
+        linhas = q.rowsAffected();
+    });
+    if (!r || linhas == 0) {
+        // a text refused on the way to the database is all the user needs
+        const QString motivo = r ? RegistroNaoEncontrado() : r.error;
+        MostrarErro(r.recusado || !sql.erroComInstrucao ? motivo : motivo + kQuebra + sql.alterar);
+        return Resultado::Falhou;
+    }
+    NomeAntigo = Nome;
+    return ContarAlteracao(Resultado::Gravado);
+}
+
+Resultado TPessoa::Excluir()
+{
+    const QString &sql = InstrucoesDeEscrita().excluir;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, sql);
+        q.setInt(col("IDENTIFICADOR"), Identificador);
+        q.execute();
+    });
+    return ContarAlteracao(r ? Resultado::Gravado : Resultado::Falhou);
+}
+
+bool TPessoa::LocalizarIdentificador()
+{
+    const QString sql = SqlLocalizar();
+    std::unique_ptr<TPessoa> achada = Copia();
+    bool achou = false;
+    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        Query q(t, sql);
+        Vincular(q, Escrita::Localizacao);
+        q.open();
+        if (q.next()) {
+            achou = true;
+            achada->Ler(q);
+        }
+    });
+    if (!r) {
+        MostrarErro(r.error);
+        return false;
+    }
+    if (achou)
+        Assumir(*achada);
+    return achou;
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class Database;
@@ -20,6 +21,8 @@ class Query;
 class TPessoa {
 public:
     virtual ~TPessoa() = default;
+
+    qint32 Identificador = 0; // IDENTIFICADOR, 0 for a person not stored yet
 
     QString Nome;           // NOME
     QString Obs;            // OBS
@@ -46,6 +49,25 @@ public:
     // after every successful insert or change.
     QString NomeAntigo;
 
+    // Writes a new row after the duplicate-name warning and takes the
+    // identifier the database gave it. Recusado: the user declined the
+    // warning. Falhou: a text cannot be stored or the database refused, and
+    // the reason has been shown (with the name and the statement for an
+    // individual).
+    [[nodiscard]] Resultado Inserir();
+    // Rewrites the row of Identificador; the warning runs only when Nome
+    // differs from NomeAntigo. Falhou (reason shown) also when no row has
+    // this identifier any more.
+    [[nodiscard]] Resultado Alterar();
+    // Deletes the row of Identificador; errors are rolled back without a message.
+    Resultado Excluir();
+    // Finds the first row equal to the record (each kind says which columns
+    // count) and takes its identifier and columns; false, with the record as
+    // it was, when none matches. An error is shown.
+    [[nodiscard]] bool LocalizarIdentificador();
+    // Fills the record from the current row of a "SELECT *" of its table.
+    virtual void Ler(const Query &q) = 0;
+
     // NOME of every row of this kind's table whose sound code equals that of
     // the name, in name order. A database error is shown (name, statement,
     // error) and the rows read so far are returned; *ok tells which happened.
@@ -59,8 +81,9 @@ public:
 
     // PUBLICA = 1 on every company and individual whose LOGIN is exactly
     // `login` (letter case counts), both in one transaction. Errors are
-    // rolled back without a message.
-    Resultado TornarPublicas(const QString &login);
+    // rolled back without a message; *erro gets the server's text and
+    // *pessoas how many rows the login has (all of them public now).
+    Resultado TornarPublicas(const QString &login, int *pessoas = nullptr, QString *erro = nullptr);
 
     // A text field, its label for the user and the most its column holds
     // (0: no limit, a text blob).
@@ -88,6 +111,27 @@ protected:
     TPessoa &operator=(const TPessoa &) = default;
 
     Database &db() const;
+
+    // What the writes above need from each kind: its statements, its texts
+    // with their limits, its bindings, and the warning's headings.
+    enum class Escrita { Insercao, Alteracao, Localizacao };
+    struct Instrucoes {
+        QString inserir; // returns IDENTIFICADOR
+        QString alterar; // by :IDENTIFICADOR
+        QString excluir; // by :IDENTIFICADOR
+        QString umNomeInserindo;
+        QString umNomeAlterando;
+        QString variosNomes;
+        bool erroComInstrucao; // a failed write shows the statement too
+    };
+    virtual const Instrucoes &InstrucoesDeEscrita() const = 0;
+    virtual QString SqlLocalizar() const = 0;
+    virtual QList<CampoTexto> CamposTexto() const = 0;
+    virtual void Vincular(Query &q, Escrita escrita) const = 0;
+    // A copy of the record to read into, and taking such a copy back: a
+    // failed read leaves the record as it was.
+    virtual std::unique_ptr<TPessoa> Copia() const = 0;
+    virtual void Assumir(const TPessoa &lida) = 0;
 
     // The duplicate-name warning: nothing when the write may go on, otherwise
     // the outcome to return (Recusado on No, Falhou when the lookup failed).

@@ -19,8 +19,6 @@ const QString kUmNome = QStringLiteral("Já temos uma pessoa física cadastrada 
 const QString kVariosNomes =
     QStringLiteral("Já temos as seguintes pessoas físicas cadastradas com este nome:\r\n");
 
-// the identifier comes back from the insert itself: a search for an equal
-// row could pick another, identical one
 const QString kInserir = QStringLiteral(
     "INSERT INTO PESSOAFISICA (COD_GRUPO, NOME, TRATAMENTO, OBS, APELIDO, EMAIL,"
     " FONE_RESIDENCIAL, FONE_COMERCIAL, FONE_CELULAR, PROFISSAO, LOCAL_TRABALHO,"
@@ -137,8 +135,10 @@ QList<TPessoa::CampoTexto> TPessoaFisica::CamposTexto() const
     return campos;
 }
 
-void TPessoaFisica::Vincular(Query &q, double dataNascimento) const
+void TPessoaFisica::Vincular(Query &q, Escrita escrita) const
 {
+    // only an insert stores no birth date when asked not to
+    const double dataNascimento = escrita == Escrita::Insercao && SemDataNascimento ? 0 : DataNascimento;
     const QStringList nomes = q.parameterNames();
     VincularPessoa(q, nomes);
     VincularInteiro(q, nomes, "IDENTIFICADOR", Identificador);
@@ -209,74 +209,6 @@ void TPessoaFisica::Ler(const Query &q)
     DataDispensa = data("P_DATA_DISPENSA");
 }
 
-Resultado TPessoaFisica::Inserir()
-{
-    CompletarLogin();
-    // a text the row cannot hold is refused before the question, so the
-    // user is never asked about a save that cannot happen
-    const QString recusa = TextoRecusado(CamposTexto());
-    if (!recusa.isEmpty()) {
-        MostrarErro(recusa);
-        return Resultado::Falhou;
-    }
-    if (const auto parar = AvisoNomeDuplicado(kUmNome, kVariosNomes))
-        return *parar;
-    qint32 novo = 0;
-    const DbResult r = dbOperation(db(), [&](Transaction &t) {
-        Query q(t, kInserir);
-        Vincular(q, SemDataNascimento ? 0 : DataNascimento);
-        q.execute();
-        if (q.next())
-            novo = q.field(col("IDENTIFICADOR")).asInt();
-    });
-    if (!r) {
-        MostrarErro(r.recusado ? r.error : Nome + kQuebra + kInserir + kQuebra + r.error);
-        return Resultado::Falhou;
-    }
-    Identificador = novo;
-    NomeAntigo = Nome;
-    return ContarAlteracao(Resultado::Gravado);
-}
-
-Resultado TPessoaFisica::Alterar()
-{
-    CompletarLogin();
-    const QString recusa = TextoRecusado(CamposTexto());
-    if (!recusa.isEmpty()) {
-        MostrarErro(recusa);
-        return Resultado::Falhou;
-    }
-    // exact comparison: a change of letter case is a change of name
-    if (Nome != NomeAntigo) {
-        if (const auto parar = AvisoNomeDuplicado(kUmNome, kVariosNomes))
-            return *parar;
-    }
-    int linhas = 0;
-    const DbResult r = dbOperation(db(), [&](Transaction &t) {
-        Query q(t, kAlterar);
-        Vincular(q, DataNascimento);
-        q.execute();
-        linhas = q.rowsAffected();
-    });
-    if (!r || linhas == 0) {
-        MostrarErro(!r && r.recusado ? r.error
-                                     : (r ? RegistroNaoEncontrado() : r.error) + kQuebra + kAlterar);
-        return Resultado::Falhou;
-    }
-    NomeAntigo = Nome;
-    return ContarAlteracao(Resultado::Gravado);
-}
-
-Resultado TPessoaFisica::Excluir()
-{
-    const DbResult r = dbOperation(db(), [&](Transaction &t) {
-        Query q(t, kExcluir);
-        q.setInt(col("IDENTIFICADOR"), Identificador);
-        q.execute();
-    });
-    return ContarAlteracao(r ? Resultado::Gravado : Resultado::Falhou);
-}
-
 DbResult TPessoaFisica::CopiarComComplementos(const QStringList &complementos,
                                               const std::function<void()> &copiada) const
 {
@@ -312,7 +244,7 @@ bool TPessoaFisica::Carregar()
     return true;
 }
 
-bool TPessoaFisica::LocalizarIdentificador()
+QString TPessoaFisica::SqlLocalizar() const
 {
     // a date of 0 is NULL in the row, which no "=" matches
     QString sql = kLocalizar;
@@ -325,23 +257,21 @@ bool TPessoaFisica::LocalizarIdentificador()
     for (const auto &[data, linha] : datas)
         if (data != 0)
             sql += kQuebra + col(linha);
+    return sql;
+}
 
-    TPessoaFisica achada(*this);
-    bool achou = false;
-    const DbResult r = dbOperation(db(), [&](Transaction &t) {
-        Query q(t, sql);
-        Vincular(q, DataNascimento);
-        q.open();
-        if (q.next()) {
-            achou = true;
-            achada.Ler(q);
-        }
-    });
-    if (!r) {
-        MostrarErro(r.error);
-        return false;
-    }
-    if (achou)
-        *this = achada;
-    return achou;
+const TPessoa::Instrucoes &TPessoaFisica::InstrucoesDeEscrita() const
+{
+    static const Instrucoes instrucoes{kInserir, kAlterar, kExcluir, kUmNome, kUmNome, kVariosNomes, true};
+    return instrucoes;
+}
+
+std::unique_ptr<TPessoa> TPessoaFisica::Copia() const
+{
+    return std::make_unique<TPessoaFisica>(*this);
+}
+
+void TPessoaFisica::Assumir(const TPessoa &lida)
+{
+    *this = static_cast<const TPessoaFisica &>(lida);
 }

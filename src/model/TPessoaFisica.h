@@ -14,7 +14,6 @@ public:
     TPessoaFisica();
     explicit TPessoaFisica(Database &db);
 
-    qint32 Identificador = 0;       // IDENTIFICADOR, 0 for a new individual
     QString Tratamento;             // TRATAMENTO, form of address
     QString Apelido;                // APELIDO
     QString Email;                  // EMAIL
@@ -45,36 +44,25 @@ public:
     double DataEntrada = 0;         // P_DATA_ENTRADA, employment start
     double DataDispensa = 0;        // P_DATA_DISPENSA, employment end
 
-    // Writes a new row after the duplicate-name warning and takes the
-    // identifier the database gave it. Recusado: the user declined the
-    // warning. Falhou: a text cannot be stored or the database refused;
-    // the name, the statement and the reason have been shown.
-    [[nodiscard]] Resultado Inserir();
-    // Rewrites the row of Identificador; the warning runs only when Nome
-    // differs from NomeAntigo. Falhou (with the reason and the statement
-    // shown) also when no row has this identifier any more.
-    [[nodiscard]] Resultado Alterar();
-    // Deletes the row of Identificador; errors are rolled back without a message.
-    Resultado Excluir();
     // Fills the record (group name included) from the row of Identificador.
     // False, with the record as it was, when there is no such row (or its
     // group is missing) and on an error, which is not shown. NomeAntigo and
     // SemDataNascimento are left alone.
     [[nodiscard]] bool Carregar();
-    // Finds the first row equal to the record (dates of 0 are not compared)
-    // and takes its identifier and columns; false, with the record as it
-    // was, when none matches. An error is shown.
-    [[nodiscard]] bool LocalizarIdentificador();
     // The apartments of a building: one copy of the row of Identificador per
     // complement, differing only in COMPLEMENTO, all in one transaction.
     // `copiada` runs after each row is written. On an error nothing of the
     // copies stays; the caller says why (nothing is shown here).
     DbResult CopiarComComplementos(const QStringList &complementos,
                                    const std::function<void()> &copiada = {}) const;
-    // Fills the record from the current row of a "SELECT * FROM PESSOAFISICA".
-    void Ler(const Query &q);
+    void Ler(const Query &q) override;
 
-private:
-    QList<CampoTexto> CamposTexto() const;
-    void Vincular(Query &q, double dataNascimento) const;
+protected:
+    // LocalizarIdentificador compares every column; dates of 0 are not compared.
+    const Instrucoes &InstrucoesDeEscrita() const override;
+    QString SqlLocalizar() const override;
+    QList<CampoTexto> CamposTexto() const override;
+    void Vincular(Query &q, Escrita escrita) const override;
+    std::unique_ptr<TPessoa> Copia() const override;
+    void Assumir(const TPessoa &lida) override;
 };

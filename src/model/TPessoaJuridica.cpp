@@ -87,7 +87,7 @@ QList<TPessoa::CampoTexto> TPessoaJuridica::CamposTexto() const
     return campos;
 }
 
-void TPessoaJuridica::Vincular(Query &q) const
+void TPessoaJuridica::Vincular(Query &q, Escrita) const
 {
     const QStringList nomes = q.parameterNames();
     VincularPessoa(q, nomes);
@@ -139,73 +139,6 @@ DbResult TPessoaJuridica::Visiveis(Database &db, const QString &login, QList<TPe
     return r;
 }
 
-Resultado TPessoaJuridica::Inserir()
-{
-    CompletarLogin();
-    // a text the row cannot hold is refused before the question, so the
-    // user is never asked about a save that cannot happen
-    const QString recusa = TextoRecusado(CamposTexto());
-    if (!recusa.isEmpty()) {
-        MostrarErro(recusa);
-        return Resultado::Falhou;
-    }
-    if (const auto parar = AvisoNomeDuplicado(kUmNomeInserindo, kVariosNomes))
-        return *parar;
-    qint32 novo = 0;
-    const DbResult r = dbOperation(db(), [&](Transaction &t) {
-        Query q(t, kInserir);
-        Vincular(q);
-        q.execute();
-        if (q.next())
-            novo = q.field(col("IDENTIFICADOR")).asInt();
-    });
-    if (!r) {
-        MostrarErro(r.error);
-        return Resultado::Falhou;
-    }
-    Identificador = novo;
-    NomeAntigo = Nome;
-    return ContarAlteracao(Resultado::Gravado);
-}
-
-Resultado TPessoaJuridica::Alterar()
-{
-    CompletarLogin();
-    const QString recusa = TextoRecusado(CamposTexto());
-    if (!recusa.isEmpty()) {
-        MostrarErro(recusa);
-        return Resultado::Falhou;
-    }
-    // exact comparison: a change of letter case is a change of name
-    if (Nome != NomeAntigo) {
-        if (const auto parar = AvisoNomeDuplicado(kUmNomeAlterando, kVariosNomes))
-            return *parar;
-    }
-    int linhas = 0;
-    const DbResult r = dbOperation(db(), [&](Transaction &t) {
-        Query q(t, kAlterar);
-        Vincular(q);
-        q.execute();
-        linhas = q.rowsAffected();
-    });
-    if (!r || linhas == 0) {
-        MostrarErro(r ? RegistroNaoEncontrado() : r.error);
-        return Resultado::Falhou;
-    }
-    NomeAntigo = Nome;
-    return ContarAlteracao(Resultado::Gravado);
-}
-
-Resultado TPessoaJuridica::Excluir()
-{
-    const DbResult r = dbOperation(db(), [&](Transaction &t) {
-        Query q(t, kExcluir);
-        q.setInt(col("IDENTIFICADOR"), Identificador);
-        q.execute();
-    });
-    return ContarAlteracao(r ? Resultado::Gravado : Resultado::Falhou);
-}
-
 bool TPessoaJuridica::Carregar(qint32 identificador)
 {
     TPessoaJuridica lida(*this);
@@ -232,24 +165,24 @@ bool TPessoaJuridica::Carregar(qint32 identificador)
     return true;
 }
 
-bool TPessoaJuridica::LocalizarIdentificador()
+QString TPessoaJuridica::SqlLocalizar() const
 {
-    TPessoaJuridica achada(*this);
-    bool achou = false;
-    const DbResult r = dbOperation(db(), [&](Transaction &t) {
-        Query q(t, kLocalizar);
-        Vincular(q);
-        q.open();
-        if (q.next()) {
-            achou = true;
-            achada.Ler(q);
-        }
-    });
-    if (!r) {
-        MostrarErro(r.error);
-        return false;
-    }
-    if (achou)
-        *this = achada;
-    return achou;
+    return kLocalizar;
+}
+
+const TPessoa::Instrucoes &TPessoaJuridica::InstrucoesDeEscrita() const
+{
+    static const Instrucoes instrucoes{kInserir,         kAlterar,     kExcluir, kUmNomeInserindo,
+                                       kUmNomeAlterando, kVariosNomes, false};
+    return instrucoes;
+}
+
+std::unique_ptr<TPessoa> TPessoaJuridica::Copia() const
+{
+    return std::make_unique<TPessoaJuridica>(*this);
+}
+
+void TPessoaJuridica::Assumir(const TPessoa &lida)
+{
+    *this = static_cast<const TPessoaJuridica &>(lida);
 }

@@ -6,19 +6,20 @@
 #include <QPair>
 #include <QSet>
 
-// Records the screens opened; only the screens listed in `existing` count as
-// present (their menu entries are enabled).
+// Records the screens opened and what each was opened with; only the screens
+// listed in `existing` count as present (their menu entries are enabled).
+// onOpen answers for the screen (the person picked in a search, say).
 class RecordingNavigator : public Navigator {
 public:
     QSet<QString> existing;
-    QList<QPair<QString, QVariantMap>> opened;
-    std::function<int(const QString &, QWidget *, const QVariantMap &)> onOpen;
+    QList<QPair<QString, Abertura>> opened;
+    std::function<Retorno(const QString &, QWidget *, const Abertura &)> onOpen;
 
     bool has(const QString &screen) const override { return existing.contains(screen); }
-    int open(const QString &screen, QWidget *owner, const QVariantMap &args) override
+    Retorno open(const QString &screen, QWidget *owner, const Abertura &abertura) override
     {
-        opened.append({screen, args});
-        return onOpen ? onOpen(screen, owner, args) : 0;
+        opened.append({screen, abertura});
+        return onOpen ? onOpen(screen, owner, abertura) : Retorno{};
     }
 
     static RecordingNavigator *install(QSet<QString> existing)

@@ -30,11 +30,11 @@ bool ScreenNavigator::has(const QString &screen) const
     return m_factories.contains(screen);
 }
 
-int ScreenNavigator::open(const QString &screen, QWidget *owner, const QVariantMap &args)
+Retorno ScreenNavigator::open(const QString &screen, QWidget *owner, const Abertura &abertura)
 {
     // the program is ending: no new screen, nobody would use it
     if (TerminationSignals::requested())
-        return 0;
+        return {};
     const auto it = m_factories.constFind(screen);
-    return it == m_factories.constEnd() ? 0 : it.value()(owner, args);
+    return it == m_factories.constEnd() ? Retorno{} : it.value()(owner, abertura);
 }

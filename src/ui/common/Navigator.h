@@ -1,24 +1,51 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
-#include <QVariantMap>
 
 #include <functional>
 #include <memory>
 
 class QWidget;
+class TPessoaFisica;
 
-// Screens open other screens by name through the one installed navigator, so
-// a test can see "this button opened TfrPesquisaAnotacao" without running it.
-// Menu entries of screens that are not registered stay disabled.
+// What a screen is opened with. Each screen's entry point in Telas.h fills
+// only the fields that screen reads.
+struct Abertura {
+    qint32 identificador = 0;        // the person, company or history entry shown
+    int tipoPessoa = 0;              // 0 an individual, 1 a company
+    QString nome{};                  // the company whose contacts are shown
+    QString titulo{};                // a caption in place of the screen's own
+    QString dados{};                 // the quick-access window's summary line
+    QString login{};                 // the diary's or the account's owner
+    int modo = 0;                    // the screen's own mode (TfrNovoUsuario::Modo)
+    bool oculto = false;             // the quick-access window without a person
+    TPessoaFisica *pessoa = nullptr; // an individual not stored yet
+    qint32 contato = 0;              // a contact person of the company, opened for change
+
+    bool operator==(const Abertura &) const = default;
+};
+
+// What a screen gave back: its exec() result, the person picked in a search
+// (0: nobody), the period chosen (day numbers, as the dates are stored).
+struct Retorno {
+    int resultado = 0;
+    qint32 escolhido = 0;
+    double inicial = 0;
+    double final = 0;
+};
+
+// Screens open other screens through the one installed navigator, so a test
+// can see "this button opened TfrHistorico for company 7" without running it.
+// Screens call the typed entry points in Telas.h, never open() with a name of
+// their own. Menu entries of screens that are not registered stay disabled.
 class Navigator {
 public:
-    // Shows the screen modally; returns its exec() result.
-    using Factory = std::function<int(QWidget *owner, const QVariantMap &args)>;
+    using Factory = std::function<Retorno(QWidget *owner, const Abertura &abertura)>;
 
     virtual ~Navigator() = default;
     virtual bool has(const QString &screen) const = 0;
-    virtual int open(const QString &screen, QWidget *owner, const QVariantMap &args = {}) = 0;
+    virtual Retorno open(const QString &screen, QWidget *owner, const Abertura &abertura = {}) = 0;
 
     static Navigator &instance();
     static void install(std::unique_ptr<Navigator> navigator);
@@ -29,7 +56,7 @@ class ScreenNavigator : public Navigator {
 public:
     void add(const QString &screen, Factory factory);
     bool has(const QString &screen) const override;
-    int open(const QString &screen, QWidget *owner, const QVariantMap &args = {}) override;
+    Retorno open(const QString &screen, QWidget *owner, const Abertura &abertura = {}) override;
 
 private:
     QHash<QString, Factory> m_factories;

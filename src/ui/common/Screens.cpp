@@ -1,9 +1,13 @@
 #include "ui/common/Navigator.h"
+#include "ui/common/Telas.h"
 
 #include "model/THistorico.h"
 #include "model/TPessoaFisica.h"
 #include "model/TPessoaJuridica.h"
 #include "model/TUsuario.h"
+#include "ui/finance/TfrEscolhaAsDatas.h"
+#include "ui/finance/TfrFinancas.h"
+#include "ui/finance/TfrFinancasPesquisa.h"
 #include "ui/maintenance/TfrBackUP.h"
 #include "ui/maintenance/TfrPredios.h"
 #include "ui/registration/TfrAcessoRapidoPF.h"
@@ -17,166 +21,221 @@
 #include "ui/registration/TfrMostraImg.h"
 #include "ui/registration/TfrPessoaFisica.h"
 #include "ui/registration/TfrPessoaJuridica.h"
+#include "ui/reports/TfrRelPF.h"
+#include "ui/reports/TfrRelPJ.h"
+#include "ui/reports/TfrRelPTotal.h"
 #include "ui/search/TfrPesquisaPessoaFisica.h"
 #include "ui/search/TfrPesquisaPessoaJuridica.h"
 #include "ui/session/TfrAlteraSenha.h"
 #include "ui/session/TfrNovoUsuario.h"
 #include "ui/session/TfrPesquisaAnotacao.h"
+#include "ui/session/TfrPrimeiroUsuario.h"
+#include "ui/session/TfrRemoverUsuarios.h"
 
 // Every screen the program can open by name. A screen missing here keeps its
 // menu entries disabled.
 void InstallScreens()
 {
+    using namespace Telas;
     auto nav = std::make_unique<ScreenNavigator>();
-    nav->add(QStringLiteral("TfrPesquisaAnotacao"), [](QWidget *owner, const QVariantMap &args) {
-        TfrPesquisaAnotacao dlg(args.value(QStringLiteral("login")).toString(), owner);
-        return dlg.exec();
+    // a dialog's exec() result as what it gave back
+    auto fim = [](int resultado) { return Retorno{.resultado = resultado}; };
+    nav->add(kPesquisaAnotacao, [fim](QWidget *owner, const Abertura &a) {
+        TfrPesquisaAnotacao dlg(a.login, owner);
+        return fim(dlg.exec());
     });
-    nav->add(QStringLiteral("TfrNovoUsuario"), [](QWidget *owner, const QVariantMap &) {
-        TfrNovoUsuario dlg(TfrNovoUsuario::Modo::Normal, owner);
-        return dlg.exec();
+    nav->add(kNovoUsuario, [fim](QWidget *owner, const Abertura &a) {
+        TfrNovoUsuario dlg(static_cast<TfrNovoUsuario::Modo>(a.modo), owner);
+        return fim(dlg.exec());
     });
-    nav->add(QStringLiteral("TfrBackUP"), [](QWidget *owner, const QVariantMap &) {
+    nav->add(kPrimeiroUsuario, [fim](QWidget *owner, const Abertura &) {
+        TfrPrimeiroUsuario dlg(owner);
+        return fim(dlg.exec());
+    });
+    nav->add(kRemoverUsuarios, [fim](QWidget *owner, const Abertura &a) {
+        TfrRemoverUsuarios dlg(a.login, owner);
+        return fim(dlg.exec());
+    });
+    nav->add(kBackUP, [fim](QWidget *owner, const Abertura &) {
         TfrBackUP dlg(owner);
-        return dlg.exec();
+        return fim(dlg.exec());
     });
-    nav->add(QStringLiteral("TfrAlteraSenha"), [](QWidget *owner, const QVariantMap &) {
+    nav->add(kAlteraSenha, [fim](QWidget *owner, const Abertura &) {
         if (!TUsuario::atual())
-            return 0;
+            return Retorno{};
         TfrAlteraSenha dlg(*TUsuario::atual(), owner);
-        return dlg.exec();
+        return fim(dlg.exec());
     });
-    nav->add(QStringLiteral("TfrGrupos"), [](QWidget *owner, const QVariantMap &) {
+    nav->add(kGrupos, [fim](QWidget *owner, const Abertura &) {
         TfrGrupos dlg(owner);
-        return dlg.exec();
+        return fim(dlg.exec());
     });
-    // the picked person's identifier goes to the qint32 that args["escolhido"]
-    // points at (0: nobody), and stays in UltimoEscolhido
-    nav->add(QStringLiteral("TfrPesquisaPessoaFisica"), [](QWidget *owner, const QVariantMap &args) {
+    // the picked person's identifier also stays in UltimoEscolhido
+    nav->add(kPesquisaPessoaFisica, [](QWidget *owner, const Abertura &) {
         const auto pessoa = TfrPesquisaPessoaFisica::escolher(owner);
         TfrPesquisaPessoaFisica::UltimoEscolhido = pessoa ? pessoa->Identificador : 0;
-        if (auto *out = static_cast<qint32 *>(args.value(QStringLiteral("escolhido")).value<void *>()))
-            *out = TfrPesquisaPessoaFisica::UltimoEscolhido;
-        return pessoa ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        return Retorno{.resultado = pessoa ? int(QDialog::Accepted) : int(QDialog::Rejected),
+                       .escolhido = TfrPesquisaPessoaFisica::UltimoEscolhido};
     });
-    nav->add(QStringLiteral("TfrPesquisaPessoaJuridica"), [](QWidget *owner, const QVariantMap &args) {
+    nav->add(kPesquisaPessoaJuridica, [](QWidget *owner, const Abertura &) {
         const auto empresa = TfrPesquisaPessoaJuridica::escolher(owner);
         TfrPesquisaPessoaJuridica::UltimoEscolhido = empresa ? empresa->Identificador : 0;
-        if (auto *out = static_cast<qint32 *>(args.value(QStringLiteral("escolhido")).value<void *>()))
-            *out = TfrPesquisaPessoaJuridica::UltimoEscolhido;
-        return empresa ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        return Retorno{.resultado = empresa ? int(QDialog::Accepted) : int(QDialog::Rejected),
+                       .escolhido = TfrPesquisaPessoaJuridica::UltimoEscolhido};
     });
-    nav->add(QStringLiteral("TfrAcessoRapidoPF"), [](QWidget *owner, const QVariantMap &args) {
+    nav->add(kAcessoRapidoPF, [fim](QWidget *owner, const Abertura &a) {
         TfrAcessoRapidoPF dlg(owner);
-        if (args.value(QStringLiteral("oculto")).toBool())
+        if (a.oculto)
             dlg.OcultarDados();
-        else if (!dlg.MostrarPessoa(args.value(QStringLiteral("identificador")).toInt()))
-            return 0; // no stored person: nothing to show
-        return dlg.exec();
+        else if (!dlg.MostrarPessoa(a.identificador))
+            return Retorno{}; // no stored person: nothing to show
+        return fim(dlg.exec());
     });
-    nav->add(QStringLiteral("TfrPredios"), [](QWidget *owner, const QVariantMap &args) {
-        auto *pessoa = static_cast<TPessoaFisica *>(args.value(QStringLiteral("pessoa")).value<void *>());
-        if (!pessoa)
-            return 0;
-        TfrPredios dlg(*pessoa, owner);
-        return dlg.exec();
+    nav->add(kPredios, [fim](QWidget *owner, const Abertura &a) {
+        if (!a.pessoa)
+            return Retorno{};
+        TfrPredios dlg(*a.pessoa, owner);
+        return fim(dlg.exec());
     });
-    nav->add(QStringLiteral("TfrPessoaFisica"), [](QWidget *owner, const QVariantMap &args) {
+    nav->add(kPessoaFisica, [fim](QWidget *owner, const Abertura &a) {
         TfrPessoaFisica dlg(owner);
-        // {"identificador": id} opens it for change with that individual
-        const int id = args.value(QStringLiteral("identificador")).toInt();
-        if (id > 0) {
+        if (a.identificador > 0) {
             TPessoaFisica pessoa;
-            pessoa.Identificador = id;
+            pessoa.Identificador = a.identificador;
             if (pessoa.Carregar())
                 dlg.AbrirParaAlterar(pessoa);
         }
-        return dlg.exec();
+        return fim(dlg.exec());
     });
-    nav->add(QStringLiteral("TfrAcessoRapidoPJ"), [](QWidget *owner, const QVariantMap &args) {
+    nav->add(kAcessoRapidoPJ, [fim](QWidget *owner, const Abertura &a) {
         TfrAcessoRapidoPJ dlg(owner);
-        if (args.value(QStringLiteral("oculto")).toBool())
+        if (a.oculto)
             dlg.OcultarDados();
-        else if (!dlg.MostrarPessoa(args.value(QStringLiteral("identificador")).toInt()))
-            return 0; // no stored company: nothing to show
-        return dlg.exec();
+        else if (!dlg.MostrarPessoa(a.identificador))
+            return Retorno{}; // no stored company: nothing to show
+        return fim(dlg.exec());
     });
-    nav->add(QStringLiteral("TfrPessoaJuridica"), [](QWidget *owner, const QVariantMap &args) {
+    nav->add(kPessoaJuridica, [fim](QWidget *owner, const Abertura &a) {
         TfrPessoaJuridica dlg(owner);
-        // {"identificador": id} opens it for change with that company
-        const int id = args.value(QStringLiteral("identificador")).toInt();
         TPessoaJuridica empresa;
-        if (id > 0 && empresa.Carregar(id))
+        if (a.identificador > 0 && empresa.Carregar(a.identificador))
             dlg.AbrirParaAlterar(empresa);
-        return dlg.exec();
+        return fim(dlg.exec());
     });
-    // the photo album of an individual: {"identificador": int, "tipoPessoa": 0};
     // nothing opens for an identifier of 0 or less or a person not stored
-    nav->add(QStringLiteral("TfrAlbum"), [](QWidget *owner, const QVariantMap &args) {
+    nav->add(kAlbum, [fim](QWidget *owner, const Abertura &a) {
         TPessoaFisica pessoa;
-        pessoa.Identificador = args.value(QStringLiteral("identificador")).toInt();
+        pessoa.Identificador = a.identificador;
         if (pessoa.Identificador <= 0 || !pessoa.Carregar())
-            return 0;
+            return Retorno{};
         TfrAlbum dlg(pessoa, owner);
-        return dlg.exec();
+        return fim(dlg.exec());
     });
-    nav->add(QStringLiteral("TfrInserirImagem"), [](QWidget *owner, const QVariantMap &args) {
+    nav->add(kInserirImagem, [fim](QWidget *owner, const Abertura &a) {
         TPessoaFisica pessoa;
-        pessoa.Identificador = args.value(QStringLiteral("identificador")).toInt();
+        pessoa.Identificador = a.identificador;
         if (pessoa.Identificador <= 0 || !pessoa.Carregar())
-            return 0;
+            return Retorno{};
         TfrInserirImagem dlg(pessoa, owner);
-        return dlg.exec();
+        return fim(dlg.exec());
     });
-    // {"identificador": company id, "nome": its name, "caption": window caption}
-    nav->add(QStringLiteral("TfrContatoPJ"), [](QWidget *owner, const QVariantMap &args) {
-        const int id = args.value(QStringLiteral("identificador")).toInt();
-        if (id <= 0)
-            return 0; // no company: no contacts to edit
+    nav->add(kContatoPJ, [fim](QWidget *owner, const Abertura &a) {
+        if (a.identificador <= 0)
+            return Retorno{}; // no company: no contacts to edit
         TfrContatoPJ dlg(owner);
-        dlg.DefinirEmpresa(id, args.value(QStringLiteral("nome")).toString());
-        const QString caption = args.value(QStringLiteral("caption")).toString();
-        if (!caption.isEmpty())
-            dlg.setWindowTitle(caption);
-        return dlg.exec();
+        if (a.contato > 0) {
+            // one contact for change: the company's name comes from its row
+            TPessoaJuridica empresa;
+            if (!empresa.Carregar(a.identificador))
+                return Retorno{};
+            dlg.DefinirEmpresa(a.identificador, empresa.Nome);
+            if (dlg.AbrirParaAlterar(a.contato)) {
+                for (const TContato_PJ &c : dlg.Contatos())
+                    if (c.Identificador == a.contato)
+                        dlg.setWindowTitle(QStringLiteral("Alterando um Contato de ") + empresa.Nome +
+                                           QStringLiteral(" :: ") + c.Nome);
+            }
+            return fim(dlg.exec());
+        }
+        dlg.DefinirEmpresa(a.identificador, a.nome);
+        if (!a.titulo.isEmpty())
+            dlg.setWindowTitle(a.titulo);
+        return fim(dlg.exec());
     });
-    nav->add(QStringLiteral("TfrCadastroContatoPJ"), [](QWidget *owner, const QVariantMap &) {
+    nav->add(kRelPF, [fim](QWidget *owner, const Abertura &) {
+        TfrRelPF dlg(owner);
+        return fim(dlg.exec());
+    });
+    nav->add(kRelPJ, [fim](QWidget *owner, const Abertura &) {
+        TfrRelPJ dlg(owner);
+        return fim(dlg.exec());
+    });
+    nav->add(kRelPTotal, [fim](QWidget *owner, const Abertura &) {
+        TfrRelPTotal dlg(owner);
+        return fim(dlg.exec());
+    });
+    nav->add(kCadastroContatoPJ, [fim](QWidget *owner, const Abertura &) {
         TfrCadastroContatoPJ dlg(owner);
-        return dlg.exec();
+        return fim(dlg.exec());
     });
-    // the history of an individual ("tipoPessoa" 0) or a company (1):
-    // {"identificador": int, "tipoPessoa": int}; nothing opens for an
-    // identifier of 0 or less or a person not stored
-    nav->add(QStringLiteral("TfrHistorico"), [](QWidget *owner, const QVariantMap &args) {
-        const int id = args.value(QStringLiteral("identificador")).toInt();
-        const int tipo = args.value(QStringLiteral("tipoPessoa")).toInt();
-        if (id <= 0)
-            return 0;
+    // nothing opens for an identifier of 0 or less or a person not stored
+    nav->add(kHistorico, [fim](QWidget *owner, const Abertura &a) {
+        if (a.identificador <= 0)
+            return Retorno{};
         THistorico historico;
         TfrHistorico dlg(historico, owner);
-        if (tipo == 0) {
+        if (a.tipoPessoa == 0) {
             TPessoaFisica pessoa;
-            pessoa.Identificador = id;
+            pessoa.Identificador = a.identificador;
             if (!pessoa.Carregar())
-                return 0;
+                return Retorno{};
             dlg.DefinirPessoa(pessoa);
-        } else if (tipo == 1) {
+        } else if (a.tipoPessoa == 1) {
             TPessoaJuridica empresa;
-            if (!empresa.Carregar(id))
-                return 0;
+            if (!empresa.Carregar(a.identificador))
+                return Retorno{};
             dlg.DefinirPessoa(empresa);
         } else {
-            return 0;
+            return Retorno{};
         }
-        return dlg.exec();
+        return fim(dlg.exec());
     });
-    // the picture of one history entry: {"identificador": entry, "caption": window caption}
-    nav->add(QStringLiteral("TfrMostraImg"), [](QWidget *owner, const QVariantMap &args) {
-        TfrMostraImg dlg(args.value(QStringLiteral("identificador")).toInt(), owner);
-        const QString caption = args.value(QStringLiteral("caption")).toString();
-        if (!caption.isEmpty())
-            dlg.setWindowTitle(caption);
-        return dlg.exec();
+    nav->add(kMostraImg, [fim](QWidget *owner, const Abertura &a) {
+        TfrMostraImg dlg(a.identificador, owner);
+        if (!a.titulo.isEmpty())
+            dlg.setWindowTitle(a.titulo);
+        return fim(dlg.exec());
+    });
+    // the finances of a stored individual (0) or company (1), loaded in full
+    nav->add(kFinancas, [fim](QWidget *owner, const Abertura &a) {
+        if (a.identificador <= 0)
+            return Retorno{};
+        TfrFinancas dlg(owner);
+        if (a.tipoPessoa == 0) {
+            TPessoaFisica pessoa;
+            pessoa.Identificador = a.identificador;
+            if (!pessoa.Carregar())
+                return Retorno{};
+            dlg.DefinirPessoa(pessoa);
+        } else if (a.tipoPessoa == 1) {
+            TPessoaJuridica empresa;
+            if (!empresa.Carregar(a.identificador))
+                return Retorno{};
+            dlg.DefinirPessoa(empresa);
+        } else {
+            return Retorno{};
+        }
+        return fim(dlg.exec());
+    });
+    nav->add(kFinancasPesquisa, [fim](QWidget *owner, const Abertura &) {
+        TfrFinancasPesquisa dlg(owner);
+        return fim(dlg.exec());
+    });
+    // the dates count however the dialog was closed
+    nav->add(kEscolhaAsDatas, [](QWidget *owner, const Abertura &) {
+        TfrEscolhaAsDatas escolha(owner);
+        const int r = escolha.exec();
+        return Retorno{.resultado = r, .inicial = escolha.DataInicial(), .final = escolha.DataFinal()};
     });
     Navigator::install(std::move(nav));
 }

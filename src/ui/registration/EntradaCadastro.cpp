@@ -421,23 +421,9 @@ void ContasBancarias::ler(TPessoa &p) const
     }
 }
 
-qint32 EscolherNaPesquisa(QWidget *tela, const QString &pesquisa)
+QString ResumoAcessoRapido(const QString &grupo, const QString &nome, const QString &email)
 {
-    qint32 escolhido = 0;
-    Navigator::instance().open(pesquisa, tela,
-                               {{QStringLiteral("escolhido"), QVariant::fromValue<void *>(&escolhido)}});
-    return escolhido > 0 ? escolhido : 0;
-}
-
-void AbrirAcessoRapido(QWidget *tela, const QString &janela, qint32 identificador, const QString &grupo,
-                       const QString &nome, const QString &email)
-{
-    if (identificador <= 0)
-        return;
-    const QString dados =
-        QLatin1Char(' ') + grupo + QStringLiteral(" :: ") + nome + QStringLiteral(" :: ") + email;
-    Navigator::instance().open(
-        janela, tela, {{QStringLiteral("identificador"), identificador}, {QStringLiteral("dados"), dados}});
+    return QLatin1Char(' ') + grupo + QStringLiteral(" :: ") + nome + QStringLiteral(" :: ") + email;
 }
 
 void RestaurarEstadoEPagina(QComboBox *edtEstado, QTabWidget *paginas, const QString &secao, bool alterando)

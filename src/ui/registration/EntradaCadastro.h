@@ -147,15 +147,9 @@ struct ContasBancarias {
     void ler(TPessoa &p) const;
 };
 
-// The person picked in the search dialog `pesquisa` (opened modally
-// through the navigator); 0 when none was picked.
-qint32 EscolherNaPesquisa(QWidget *tela, const QString &pesquisa);
-
-// After a saved insert or change: the quick-access window `janela` for this
-// person, its lblDados reading " group :: name :: e-mail". Nothing opens for
-// an identifier of 0 or less.
-void AbrirAcessoRapido(QWidget *tela, const QString &janela, qint32 identificador, const QString &grupo,
-                       const QString &nome, const QString &email);
+// The quick-access window's summary line of a person just saved:
+// " group :: name :: e-mail".
+QString ResumoAcessoRapido(const QString &grupo, const QString &nome, const QString &email);
 
 // On showing: the default state of the settings file (unless a person is
 // shown for change) and the page last used, kept under `secao`.

@@ -3,7 +3,7 @@
 #include "app/Settings.h"
 #include "model/TPessoaFisica.h"
 #include "services/Seams.h"
-#include "ui/common/Navigator.h"
+#include "ui/common/Telas.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -16,10 +16,10 @@
 
 namespace {
 
-const QString kPesquisa = QStringLiteral("TfrPesquisaPessoaFisica");
-const QString kAlbum = QStringLiteral("TfrAlbum");
-const QString kFinancas = QStringLiteral("TfrFinancas");
-const QString kHistorico = QStringLiteral("TfrHistorico");
+const QString &kPesquisa = Telas::kPesquisaPessoaFisica;
+const QString &kAlbum = Telas::kAlbum;
+const QString &kFinancas = Telas::kFinancas;
+const QString &kHistorico = Telas::kHistorico;
 
 } // namespace
 
@@ -66,7 +66,7 @@ void TfrAcessoRapidoPF::criarControles()
     btnLocalizar = new QPushButton(QStringLiteral("Localizar ..."), localizar);
     btnLocalizar->setObjectName(QStringLiteral("btnLocalizar"));
     // the search dialog may not be part of this build yet
-    btnLocalizar->setEnabled(Navigator::instance().has(kPesquisa));
+    btnLocalizar->setEnabled(Telas::Existe(kPesquisa));
     btnFechar = new QPushButton(QStringLiteral("Fechar"), localizar);
     btnFechar->setObjectName(QStringLiteral("btnFechar"));
     auto *l2 = new QHBoxLayout(localizar);
@@ -87,7 +87,7 @@ void TfrAcessoRapidoPF::criarControles()
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setMinimumSize(140, 72);
         // the album, finances and history arrive in later versions
-        b->setEnabled(Navigator::instance().has(tela));
+        b->setEnabled(Telas::Existe(tela));
         return b;
     };
     btnPessoasContato =
@@ -155,9 +155,7 @@ void TfrAcessoRapidoPF::edtAcessoRapidoClick(bool checked)
 
 void TfrAcessoRapidoPF::btnLocalizarClick()
 {
-    qint32 escolhido = -1;
-    Navigator::instance().open(kPesquisa, this,
-                               {{QStringLiteral("escolhido"), QVariant::fromValue<void *>(&escolhido)}});
+    const qint32 escolhido = Telas::EscolherPessoaFisica(this);
     if (escolhido <= 0)
         return;
     TPessoaFisica p;
@@ -177,25 +175,20 @@ bool TfrAcessoRapidoPF::pessoaLocalizada()
     return false;
 }
 
-void TfrAcessoRapidoPF::abrir(const QString &tela)
-{
-    if (!pessoaLocalizada())
-        return;
-    Navigator::instance().open(
-        tela, this, {{QStringLiteral("identificador"), m_identificador}, {QStringLiteral("tipoPessoa"), 0}});
-}
-
 void TfrAcessoRapidoPF::btnPessoasContatoClick()
 {
-    abrir(kAlbum);
+    if (pessoaLocalizada())
+        Telas::Album(this, m_identificador);
 }
 
 void TfrAcessoRapidoPF::SpeedButton1Click()
 {
-    abrir(kFinancas);
+    if (pessoaLocalizada())
+        Telas::Financas(this, m_identificador, 0);
 }
 
 void TfrAcessoRapidoPF::SpeedButton2Click()
 {
-    abrir(kHistorico);
+    if (pessoaLocalizada())
+        Telas::Historico(this, m_identificador, 0);
 }

@@ -13,13 +13,10 @@ class QToolButton;
 // finances and the history. Opened after a save with the person shown, or
 // from the main window with the first page hidden to locate a person first.
 //
-// Navigator: "TfrAcessoRapidoPF" with args {"identificador": int} (a saved
-// person; nothing opens for 0 or less) or {"oculto": true} (locate first).
-// It opens "TfrPesquisaPessoaFisica" with args {"escolhido":
-// QVariant::fromValue<void *>(qint32 *)}: the dialog writes the picked
-// person's identifier there and leaves it alone when none is picked.
-// "TfrAlbum", "TfrFinancas" and "TfrHistorico" get {"identificador": int,
-// "tipoPessoa": 0}; their buttons stay disabled until they are registered.
+// Opened by Telas::AcessoRapidoPF for a saved person (nothing opens for 0 or
+// less) or Telas::AcessoRapidoPFSemPessoa (locate first). Its buttons open the
+// album, finances and history of the person located; a button whose screen is
+// not registered stays disabled.
 class TfrAcessoRapidoPF : public QDialog {
     Q_OBJECT
 public:
@@ -47,7 +44,6 @@ private slots:
 private:
     void criarControles();
     bool pessoaLocalizada();
-    void abrir(const QString &tela);
 
     int m_identificador = -1; // -1: no person located
 

@@ -3,7 +3,7 @@
 #include "app/Settings.h"
 #include "model/TPessoaJuridica.h"
 #include "services/Seams.h"
-#include "ui/common/Navigator.h"
+#include "ui/common/Telas.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,10 +17,10 @@
 
 namespace {
 
-const QString kPesquisa = QStringLiteral("TfrPesquisaPessoaJuridica");
-const QString kContatos = QStringLiteral("TfrContatoPJ");
-const QString kFinancas = QStringLiteral("TfrFinancas");
-const QString kHistorico = QStringLiteral("TfrHistorico");
+const QString &kPesquisa = Telas::kPesquisaPessoaJuridica;
+const QString &kContatos = Telas::kContatoPJ;
+const QString &kFinancas = Telas::kFinancas;
+const QString &kHistorico = Telas::kHistorico;
 const int kEmpresas = 1; // the companies' person kind and quick-access key
 
 // The group's name; Carregar of a company reads only its code.
@@ -87,7 +87,7 @@ void TfrAcessoRapidoPJ::criarControles()
     montarPagina("TabSheet2", QStringLiteral(":: Localizando a Pessoa Jurídica ::"), lblDados_02,
                  {btnLocalizar, SpeedButton3});
     // the search dialog may not be part of this build
-    btnLocalizar->setEnabled(Navigator::instance().has(kPesquisa));
+    btnLocalizar->setEnabled(Telas::Existe(kPesquisa));
 
     auto *grandes = new QHBoxLayout;
     const struct {
@@ -112,7 +112,7 @@ void TfrAcessoRapidoPJ::criarControles()
         botao->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         botao->setMinimumSize(150, 72);
         // a screen not registered (the finances, for now) keeps its button off
-        botao->setEnabled(Navigator::instance().has(b.tela));
+        botao->setEnabled(Telas::Existe(b.tela));
         grandes->addWidget(botao);
         *b.botao = botao;
     }
@@ -178,9 +178,7 @@ void TfrAcessoRapidoPJ::edtAcessoRapidoClick(bool checked)
 
 void TfrAcessoRapidoPJ::btnLocalizarClick()
 {
-    qint32 escolhido = -1;
-    Navigator::instance().open(kPesquisa, this,
-                               {{QStringLiteral("escolhido"), QVariant::fromValue<void *>(&escolhido)}});
+    const qint32 escolhido = Telas::EscolherPessoaJuridica(this);
     TPessoaJuridica empresa;
     QString resumo;
     if (!carregar(escolhido, empresa, resumo))
@@ -198,15 +196,6 @@ bool TfrAcessoRapidoPJ::empresaLocalizada()
     return false;
 }
 
-void TfrAcessoRapidoPJ::abrirDaEmpresa(const QString &tela)
-{
-    if (!empresaLocalizada())
-        return;
-    Navigator::instance().open(
-        tela, this,
-        {{QStringLiteral("identificador"), m_identificador}, {QStringLiteral("tipoPessoa"), kEmpresas}});
-}
-
 void TfrAcessoRapidoPJ::btnPessoasContatoClick()
 {
     if (!empresaLocalizada())
@@ -214,19 +203,18 @@ void TfrAcessoRapidoPJ::btnPessoasContatoClick()
     TPessoaJuridica empresa;
     if (!empresa.Carregar(m_identificador))
         return; // deleted meanwhile; Carregar has said why when it failed
-    Navigator::instance().open(
-        kContatos, this,
-        {{QStringLiteral("identificador"), m_identificador},
-         {QStringLiteral("nome"), empresa.Nome},
-         {QStringLiteral("caption"), QStringLiteral("Inserindo um Contato para ") + empresa.Nome}});
+    Telas::ContatoPJ(this, m_identificador, empresa.Nome,
+                     QStringLiteral("Inserindo um Contato para ") + empresa.Nome);
 }
 
 void TfrAcessoRapidoPJ::SpeedButton1Click()
 {
-    abrirDaEmpresa(kFinancas);
+    if (empresaLocalizada())
+        Telas::Financas(this, m_identificador, kEmpresas);
 }
 
 void TfrAcessoRapidoPJ::SpeedButton2Click()
 {
-    abrirDaEmpresa(kHistorico);
+    if (empresaLocalizada())
+        Telas::Historico(this, m_identificador, kEmpresas);
 }

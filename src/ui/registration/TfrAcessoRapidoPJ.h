@@ -15,12 +15,9 @@ class TPessoaJuridica;
 // shown, or from the main window with the first page hidden to locate a
 // company first.
 //
-// Navigator: "TfrAcessoRapidoPJ" with args {"identificador": int} (a saved
-// company; nothing opens for 0 or less) or {"oculto": true} (locate first).
-// It opens "TfrPesquisaPessoaJuridica" with {"escolhido":
-// QVariant::fromValue<void *>(qint32 *)}; "TfrContatoPJ" with
-// {"identificador", "nome", "caption"}; "TfrFinancas" and "TfrHistorico"
-// with {"identificador": int, "tipoPessoa": 1}. A button whose screen is not
+// Opened by Telas::AcessoRapidoPJ for a saved company (nothing opens for 0 or
+// less) or Telas::AcessoRapidoPJSemPessoa (locate first). Its buttons open the
+// company's contacts, finances and history; a button whose screen is not
 // registered stays disabled.
 class TfrAcessoRapidoPJ : public QDialog {
     Q_OBJECT
@@ -52,7 +49,6 @@ private:
     // false when it is not stored.
     static bool carregar(int identificador, TPessoaJuridica &empresa, QString &resumo);
     bool empresaLocalizada();
-    void abrirDaEmpresa(const QString &tela);
 
     int m_identificador = -1; // -1: no company located
 

@@ -3,8 +3,8 @@
 #include "model/TPessoaFisica.h"
 #include "services/Seams.h"
 #include "ui/common/ImagemJpeg.h"
-#include "ui/common/Navigator.h"
 #include "ui/common/TeclasDeEntrada.h"
+#include "ui/common/Telas.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -22,8 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kInserirImagem = QStringLiteral("TfrInserirImagem");
 
 } // namespace
 
@@ -293,7 +291,7 @@ void TfrAlbum::btnExcluirClick()
 
 void TfrAlbum::btnNovaImagemClick()
 {
-    Navigator::instance().open(kInserirImagem, this, {{QStringLiteral("identificador"), m_identificador}});
+    Telas::InserirImagem(this, m_identificador);
     CarregarAlbum();
 }
 

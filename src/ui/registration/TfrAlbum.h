@@ -21,9 +21,8 @@ class TPessoaFisica;
 // photo's bytes are read when it is shown, and they are what "Salvar
 // Alteração" and "Salvar Como" write, so a photo is never re-compressed.
 //
-// Navigator: "TfrAlbum" with args {"identificador": int, "tipoPessoa": 0}, an
-// individual that exists (nothing opens otherwise). It opens
-// "TfrInserirImagem" with {"identificador": int} for "Nova Imagem".
+// Opened by Telas::Album for an individual that exists (nothing opens
+// otherwise); "Nova Imagem" opens Telas::InserirImagem.
 class TfrAlbum : public QDialog {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 #include "model/TUsuario.h"
 #include "services/Seams.h"
 #include "ui/common/Help.h"
-#include "ui/common/Navigator.h"
+#include "ui/common/Telas.h"
 #include "ui/registration/EmpresasPJModel.h"
 
 #include <QAbstractItemView>
@@ -18,8 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kPessoaJuridica = QStringLiteral("TfrPessoaJuridica");
 
 } // namespace
 
@@ -55,7 +53,7 @@ TfrCadastroContatoPJ::TfrCadastroContatoPJ(QWidget *parent) : TfrContatoPJ(paren
     btnNovoPJ->setText(QStringLiteral("+"));
     btnNovoPJ->setToolTip(QStringLiteral("Cadastrar uma nova pessoa jurídica"));
     // the company screen may not be part of this build
-    btnNovoPJ->setEnabled(Navigator::instance().has(kPessoaJuridica));
+    btnNovoPJ->setEnabled(Telas::Existe(Telas::kPessoaJuridica));
     auto *linha = new QHBoxLayout(GroupBox2);
     linha->addWidget(edtPJ, 1);
     linha->addWidget(btnNovoPJ);
@@ -121,7 +119,7 @@ void TfrCadastroContatoPJ::edtPJCloseUp()
 
 void TfrCadastroContatoPJ::btnNovoPJClick()
 {
-    Navigator::instance().open(kPessoaJuridica, this);
+    Telas::PessoaJuridica(this);
     EscolherPrimeira();
 }
 

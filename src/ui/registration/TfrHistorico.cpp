@@ -6,9 +6,8 @@
 #include "services/Seams.h"
 #include "ui/common/Help.h"
 #include "ui/common/ImagemJpeg.h"
-#include "ui/common/Navigator.h"
 #include "ui/common/TeclasDeEntrada.h"
-#include "ui/finance/TfrEscolhaAsDatas.h"
+#include "ui/common/Telas.h"
 #include "ui/registration/HistoricoModel.h"
 #include "util/DateTime.h"
 #include "util/PaginaHtml.h"
@@ -33,8 +32,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kMostraImg = QStringLiteral("TfrMostraImg");
 
 // The memo works with "\n"; entries are stored with "\r\n", as typed on the
 // desktop the program was made for.
@@ -340,11 +337,12 @@ void TfrHistorico::JvArrowButton1Click()
 
 void TfrHistorico::EntreDatas1Click()
 {
-    TfrEscolhaAsDatas escolha(this);
-    escolha.exec();
+    const auto periodo = Telas::EscolherDatas(this);
+    if (!periodo)
+        return;
     // the dates count however the dialog was closed
-    m_data1 = escolha.DataInicial();
-    m_data2 = escolha.DataFinal();
+    m_data1 = periodo->inicial;
+    m_data2 = periodo->final;
     m_filtro = 1;
     Carregar();
 }
@@ -364,10 +362,7 @@ void TfrHistorico::GridCellClick(const QModelIndex &index)
     const ItemHistorico *item = m_modelo->item(index.row());
     if (!item || !item->TemImagem)
         return;
-    Navigator::instance().open(
-        kMostraImg, this,
-        {{QStringLiteral("identificador"), item->Identificador},
-         {QStringLiteral("caption"), QStringLiteral("Imagem do Histórido de: ") + NomePessoa}});
+    Telas::MostraImg(this, item->Identificador, QStringLiteral("Imagem do Histórido de: ") + NomePessoa);
     Carregar();
 }
 

@@ -15,8 +15,8 @@ class TPessoaFisica;
 // the picture chooses the file; "Salvar" stores it with the comment and
 // empties both, keeping the chosen path for another save.
 //
-// Navigator: "TfrInserirImagem" with args {"identificador": int}, an
-// individual that exists (nothing opens otherwise).
+// Opened by Telas::InserirImagem for an individual that exists (nothing opens
+// otherwise).
 class TfrInserirImagem : public QDialog {
     Q_OBJECT
 public:

@@ -6,8 +6,8 @@
 #include "ui/common/GroupList.h"
 #include "ui/common/Help.h"
 #include "ui/common/MaskedEdit.h"
-#include "ui/common/Navigator.h"
 #include "ui/common/TeclasDeEntrada.h"
+#include "ui/common/Telas.h"
 #include "util/DateTime.h"
 #include "util/Documentos.h"
 #include "util/TextUtils.h"
@@ -565,7 +565,7 @@ void TfrPessoaFisica::btnNovoClick()
         m_nomeAntigo.clear();
         edtNome->setFocus();
     } else {
-        const qint32 escolhido = EscolherNaPesquisa(this, QStringLiteral("TfrPesquisaPessoaFisica"));
+        const qint32 escolhido = Telas::EscolherPessoaFisica(this);
         if (escolhido > 0) {
             TPessoaFisica pessoa;
             pessoa.Identificador = escolhido;
@@ -740,71 +740,6 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
     return p;
 }
 
-QVariantMap TfrPessoaFisica::PessoaFisicaComoArgs(const TPessoaFisica &p)
-{
-    auto s = [](const char *n) { return QString::fromLatin1(n); };
-    return {
-        {s("IDENTIFICADOR"), p.Identificador},
-        {s("TRATAMENTO"), p.Tratamento},
-        {s("NOME"), p.Nome},
-        {s("APELIDO"), p.Apelido},
-        {s("EMAIL"), p.Email},
-        {s("FONE_RESIDENCIAL"), p.FoneResidencial},
-        {s("FONE_COMERCIAL"), p.FoneComercial},
-        {s("FONE_CELULAR"), p.FoneCelular},
-        {s("PROFISSAO"), p.Profissao},
-        {s("LOCAL_TRABALHO"), p.LocalTrabalho},
-        {s("DATA_NASCIMENTO"), p.DataNascimento},
-        {s("SEXO"), p.Sexo},
-        {s("ESTADO_CIVIL"), p.EstadoCivil},
-        {s("INFORMAR_ANIVERSARIO"), p.InformarAniversario},
-        {s("CPF"), p.CPF},
-        {s("MSN"), p.MSN},
-        {s("TITULO"), p.Titulo},
-        {s("ZONA"), p.Zona},
-        {s("SECCAO"), p.Seccao},
-        {s("CARTAO_VISA"), p.CartaoVisa},
-        {s("CARTAO_MASTER"), p.CartaoMaster},
-        {s("COD_VISA"), p.CodVisa},
-        {s("COD_MASTER"), p.CodMaster},
-        {s("TIPO_CLIENTE"), p.TipoCliente},
-        {s("RG"), p.RG},
-        {s("CLIENTE_DESDE"), p.ClienteDesde},
-        {s("VENDEDORA"), p.Vendedora},
-        {s("P_MATRICULA"), p.Matricula},
-        {s("P_DATA_ENTRADA"), p.DataEntrada},
-        {s("P_DATA_DISPENSA"), p.DataDispensa},
-        {s("NOME_GRUPO"), p.Grupo.Nome},
-        {s("COD_GRUPO"), p.Grupo.Codigo},
-        {s("OBS"), p.Obs},
-        {s("LOGIN"), p.Login},
-        {s("PUBLICA"), p.Publica},
-        {s("NOME_BANCO"), p.NomeBanco},
-        {s("AGENCIA"), p.Agencia},
-        {s("NRO_CONTA"), p.NroConta},
-        {s("TITULAR_CONTA"), p.TitularConta},
-        {s("NOME_BANCO02"), p.NomeBanco02},
-        {s("AGENCIA02"), p.Agencia02},
-        {s("NRO_CONTA02"), p.NroConta02},
-        {s("TITULAR_CONTA02"), p.TitularConta02},
-        {s("NOME_BANCO03"), p.NomeBanco03},
-        {s("AGENCIA03"), p.Agencia03},
-        {s("NRO_CONTA03"), p.NroConta03},
-        {s("TITULAR_CONTA03"), p.TitularConta03},
-        {s("GUIA"), p.Guia},
-        {s("VOIP"), p.Voip},
-        {s("RUA"), p.Endereco.Rua},
-        {s("NUMERO"), p.Endereco.Numero},
-        {s("BAIRRO"), p.Endereco.Bairro},
-        {s("CIDADE"), p.Endereco.Cidade},
-        {s("ESTADO"), p.Endereco.Estado},
-        {s("CEP"), p.Endereco.CEP},
-        {s("CP"), p.Endereco.CP},
-        {s("COMPLEMENTO"), p.Endereco.Complemento},
-        {s("ENVIAR"), p.Endereco.Enviar},
-    };
-}
-
 void TfrPessoaFisica::btnGravarClick()
 {
     std::optional<TPessoaFisica> lida = LerPessoa();
@@ -819,10 +754,7 @@ void TfrPessoaFisica::btnGravarClick()
     case Novo:
         if (IsKeyDown(KeyboardState::Control)) {
             predios = true;
-            QVariantMap args = PessoaFisicaComoArgs(p);
-            args.insert(QStringLiteral("caption"), QStringLiteral("Inserindo contatos para : ") + p.Nome);
-            args.insert(QStringLiteral("pessoa"), QVariant::fromValue<void *>(&p));
-            Navigator::instance().open(QStringLiteral("TfrPredios"), this, args);
+            Telas::Predios(this, p, QStringLiteral("Inserindo contatos para : ") + p.Nome);
         } else {
             resultado = p.Inserir();
         }
@@ -851,9 +783,9 @@ void TfrPessoaFisica::btnGravarClick()
     // identifier, or the one changed
     if (!predios && resultado == Resultado::Gravado && (m_operacao == Novo || m_operacao == Alterar) &&
         QuickAccessEnabled(0)) {
-        AbrirAcessoRapido(this, QStringLiteral("TfrAcessoRapidoPF"),
-                          m_operacao == Novo ? p.Identificador : m_identificador, m_grupo.nomeDoGrupo(),
-                          p.Nome, p.Email);
+        const qint32 salvo = m_operacao == Novo ? p.Identificador : m_identificador;
+        if (salvo > 0)
+            Telas::AcessoRapidoPF(this, salvo, ResumoAcessoRapido(m_grupo.nomeDoGrupo(), p.Nome, p.Email));
     }
 
     // back to browsing
@@ -882,6 +814,6 @@ void TfrPessoaFisica::btnSairClick()
 
 void TfrPessoaFisica::btnNovoGrupoClick()
 {
-    Navigator::instance().open(QStringLiteral("TfrGrupos"), this);
+    Telas::Grupos(this);
     PreencherGrupos();
 }

@@ -25,24 +25,11 @@ class QToolButton;
 // writes the database itself: it builds a TPessoaFisica from its fields and
 // calls Inserir, Alterar or Excluir.
 //
-// Screens it opens through the navigator (they may be missing; then nothing
-// opens):
-//   "TfrPesquisaPessoaFisica"  {"escolhido": QVariant::fromValue<void *>(qint32 *)}:
-//                              the opener writes the IDENTIFICADOR of the
-//                              individual picked there (left 0: none picked).
-//   "TfrAcessoRapidoPF"        {"identificador": int > 0, "dados": the text of
-//                              its lblDados, " Amigos :: name :: e-mail"}; the
-//                              locating page is to be hidden. Only after a
-//                              saved insert or change, never for person 0.
-//   "TfrPredios"               instead of the insert while Ctrl is held:
-//                              {"pessoa": QVariant::fromValue<void *>(TPessoaFisica *),
-//                              the unsaved record, valid for the call;
-//                              "caption": "Inserindo contatos para : " + name}
-//                              plus every column of the record under its
-//                              column name (PessoaFisicaComoArgs()).
-//   "TfrGrupos"                no args; the group list is read again after it.
-// Registered itself as "TfrPessoaFisica"; {"identificador": id} opens it for
-// change with that individual shown.
+// The screens it opens (through Telas; a missing one opens nothing): the
+// search to pick an individual, the quick-access window after a saved insert
+// or change (never for person 0), the contact persons of the unsaved
+// individual instead of the insert while Ctrl is held, the groups (the group
+// list is read again after it).
 class TfrPessoaFisica : public QDialog {
     Q_OBJECT
 public:
@@ -65,8 +52,6 @@ public:
     int operacao() const { return m_operacao; }
     int identificador() const { return m_identificador; }
 
-    // The record's columns as navigator arguments, keyed by column name.
-    static QVariantMap PessoaFisicaComoArgs(const TPessoaFisica &pessoa);
     static QStringList Tratamentos();
     static QStringList Estados();
 

@@ -7,8 +7,8 @@
 #include "ui/common/GroupList.h"
 #include "ui/common/Help.h"
 #include "ui/common/MaskedEdit.h"
-#include "ui/common/Navigator.h"
 #include "ui/common/TeclasDeEntrada.h"
+#include "ui/common/Telas.h"
 #include "util/Documentos.h"
 #include "util/EditMask.h"
 #include "util/TextUtils.h"
@@ -438,7 +438,7 @@ void TfrPessoaJuridica::btnNovoClick()
         lblLogin->setToolTip(QString());
         edtNome->setFocus();
     } else {
-        const qint32 escolhido = EscolherNaPesquisa(this, QStringLiteral("TfrPesquisaPessoaJuridica"));
+        const qint32 escolhido = Telas::EscolherPessoaJuridica(this);
         if (escolhido > 0) {
             TPessoaJuridica pessoa;
             if (pessoa.Carregar(escolhido))
@@ -590,9 +590,9 @@ void TfrPessoaJuridica::btnGravarClick()
     // identifier, or the one changed
     if (resultado == Resultado::Gravado && (m_operacao == Novo || m_operacao == Alterar) &&
         QuickAccessEnabled(1)) {
-        AbrirAcessoRapido(this, QStringLiteral("TfrAcessoRapidoPJ"),
-                          m_operacao == Novo ? p.Identificador : m_identificador, m_grupo.nomeDoGrupo(),
-                          p.Nome, p.Email);
+        const qint32 salvo = m_operacao == Novo ? p.Identificador : m_identificador;
+        if (salvo > 0)
+            Telas::AcessoRapidoPJ(this, salvo, ResumoAcessoRapido(m_grupo.nomeDoGrupo(), p.Nome, p.Email));
     }
 
     // back to browsing
@@ -619,7 +619,7 @@ void TfrPessoaJuridica::btnSairClick()
 
 void TfrPessoaJuridica::btnNovoGrupoClick()
 {
-    Navigator::instance().open(QStringLiteral("TfrGrupos"), this);
+    Telas::Grupos(this);
     m_grupo.preencher();
 }
 
@@ -628,9 +628,5 @@ void TfrPessoaJuridica::btnExibirContatosClick()
     if (m_identificador <= 0)
         return;
     const QString nome = edtNome->currentText();
-    Navigator::instance().open(
-        QStringLiteral("TfrContatoPJ"), this,
-        {{QStringLiteral("identificador"), m_identificador},
-         {QStringLiteral("nome"), nome},
-         {QStringLiteral("caption"), QStringLiteral("Inserindo um Contato para ") + nome}});
+    Telas::ContatoPJ(this, m_identificador, nome, QStringLiteral("Inserindo um Contato para ") + nome);
 }

@@ -27,20 +27,10 @@ class QValidator;
 // writes the database itself: it builds a TPessoaJuridica from its fields and
 // calls Inserir, Alterar or Excluir.
 //
-// Screens it opens through the navigator (they may be missing; then nothing
-// opens):
-//   "TfrPesquisaPessoaJuridica" {"escolhido": QVariant::fromValue<void *>(qint32 *)}:
-//                               the opener writes the IDENTIFICADOR of the
-//                               company picked there (left 0: none picked).
-//   "TfrAcessoRapidoPJ"         {"identificador": int > 0, "dados": the text of
-//                               its lblDados, " Bancos :: name :: e-mail"}; the
-//                               locating page is to be hidden. Only after a
-//                               saved insert or change, never for company 0.
-//   "TfrContatoPJ"              {"identificador": the company, "nome": its
-//                               name as shown, "caption": the window caption}.
-//   "TfrGrupos"                 no args; the group list is read again after it.
-// Registered itself as "TfrPessoaJuridica"; {"identificador": id} opens it
-// for change with that company shown.
+// The screens it opens (through Telas; a missing one opens nothing): the
+// search to pick a company, the quick-access window after a saved insert or
+// change (never for company 0), the company's contact persons, the groups
+// (the group list is read again after it).
 class TfrPessoaJuridica : public QDialog {
     Q_OBJECT
 public:

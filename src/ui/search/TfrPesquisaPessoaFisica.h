@@ -12,9 +12,8 @@ class TframePesquisaNome;
 // "Pesquisa Pessoa Física": a modal window around the individuals' search
 // panel; a double-click on the grid closes it with the person of that row.
 //
-// Openers use escolher(). Through the navigator ("TfrPesquisaPessoaFisica")
-// the window returns QDialog::Accepted when a person was picked and leaves
-// that person's identifier in UltimoEscolhido (0 when nobody was picked).
+// Openers use escolher(), other screens Telas::EscolherPessoaFisica, which gives
+// the identifier picked (0: nobody) and leaves it in UltimoEscolhido.
 class TfrPesquisaPessoaFisica : public QDialog {
     Q_OBJECT
 public:

@@ -8,9 +8,8 @@
 #include "services/LembreteSenha.h"
 #include "services/Seams.h"
 #include "ui/common/Help.h"
+#include "ui/common/Telas.h"
 #include "ui/session/TfrNovoUsuario.h"
-#include "ui/session/TfrPrimeiroUsuario.h"
-#include "ui/session/TfrRemoverUsuarios.h"
 #include "util/DateTime.h"
 #include "util/TextUtils.h"
 #include "util/Win1252.h"
@@ -258,10 +257,8 @@ std::optional<bool> TfrLogin::ExisteUsuario()
 
 void TfrLogin::cadastrarPrimeiroUsuario(bool mudarLegenda)
 {
-    TfrNovoUsuario dlg(mudarLegenda ? TfrNovoUsuario::Modo::PrimeiroUsuario
-                                    : TfrNovoUsuario::Modo::PrimeiroUsuarioSemLegenda,
-                       this);
-    dlg.exec();
+    Telas::NovoUsuario(this, int(mudarLegenda ? TfrNovoUsuario::Modo::PrimeiroUsuario
+                                              : TfrNovoUsuario::Modo::PrimeiroUsuarioSemLegenda));
     PreencherLogins();
     if (edtLogin->count() > 0)
         edtLogin->setCurrentIndex(0);
@@ -367,8 +364,7 @@ void TfrLogin::done(int result)
 
 void TfrLogin::btnAjudaClick()
 {
-    TfrPrimeiroUsuario dlg(this);
-    dlg.exec();
+    Telas::PrimeiroUsuario(this);
 }
 
 void TfrLogin::edtLoginCloseUp()
@@ -439,8 +435,7 @@ void TfrLogin::SpeedButton1Click()
                                MessageService::Kind::Warning);
         return;
     }
-    TfrNovoUsuario dlg(TfrNovoUsuario::Modo::Normal, this);
-    dlg.exec();
+    Telas::NovoUsuario(this, int(TfrNovoUsuario::Modo::Normal));
     PreencherLogins();
     selecionar(login);
 }
@@ -463,8 +458,7 @@ void TfrLogin::SpeedButton2Click()
                                MessageService::Kind::Warning);
         return;
     }
-    TfrRemoverUsuarios dlg(login, this);
-    dlg.exec();
+    Telas::RemoverUsuarios(this, login);
     PreencherLogins();
     selecionar(login);
 }

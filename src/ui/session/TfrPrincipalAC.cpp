@@ -11,9 +11,10 @@
 #include "model/TUsuario.h"
 #include "services/Seams.h"
 #include "ui/common/AppIcon.h"
-#include "ui/common/Navigator.h"
+#include "ui/common/Telas.h"
 #include "ui/session/ListaAniversariantes.h"
 #include "ui/session/ListaPessoasResumo.h"
+#include "ui/session/TfrNovoUsuario.h"
 #include "util/DateTime.h"
 #include "util/Formats.h"
 #include "util/PaginaHtml.h"
@@ -106,24 +107,30 @@ QAction *TfrPrincipalAC::acao(const QString &name, const QString &caption, const
 }
 
 QAction *TfrPrincipalAC::tela(const QString &name, const QString &caption, const QString &screen,
-                              const QKeySequence &shortcut, const QVariantMap &args)
+                              const QKeySequence &shortcut, std::function<int()> abrirTela)
 {
     QAction *a = acao(name, caption, shortcut);
-    a->setEnabled(Navigator::instance().has(screen));
-    connect(a, &QAction::triggered, this, [this, screen, args] { abrir(screen, args); });
+    a->setEnabled(Telas::Existe(screen));
+    if (!abrirTela)
+        abrirTela = [this, screen] { return Telas::Abrir(this, screen); };
+    connect(a, &QAction::triggered, this, [this, abrirTela] { abrir(abrirTela); });
     return a;
 }
 
-int TfrPrincipalAC::abrir(const QString &screen, const QVariantMap &args)
+void TfrPrincipalAC::abrir(const std::function<int()> &abrirTela)
 {
     const quint64 antes = TPessoa::Alteracoes();
-    const int r = Navigator::instance().open(screen, this, args);
+    abrirTela();
     // a person saved, changed or deleted there shows in the lists at once
     if (TPessoa::Alteracoes() != antes && !TerminationSignals::requested()) {
         CarregarAniversariantes();
         CarregarEmergencia();
     }
-    return r;
+}
+
+void TfrPrincipalAC::abrir(const QString &screen)
+{
+    abrir([this, screen] { return Telas::Abrir(this, screen); });
 }
 
 void TfrPrincipalAC::criarMenus()
@@ -142,10 +149,12 @@ void TfrPrincipalAC::criarMenus()
     cadastros->addSeparator();
     cadastros->addAction(tela(QStringLiteral("FotosHistricoseFinanasdePessoaFsica1"),
                               QStringLiteral("Fotos, Históricos e Finanças de Pessoa Física"),
-                              QStringLiteral("TfrAcessoRapidoPF"), {}, {{QStringLiteral("oculto"), true}}));
+                              Telas::kAcessoRapidoPF, {},
+                              [this] { return Telas::AcessoRapidoPFSemPessoa(this); }));
     cadastros->addAction(tela(QStringLiteral("ContatosHistricoseFinanasdePessoaJurdica1"),
                               QStringLiteral("Contatos, Históricos e Finanças de Pessoa Jurídica"),
-                              QStringLiteral("TfrAcessoRapidoPJ"), {}, {{QStringLiteral("oculto"), true}}));
+                              Telas::kAcessoRapidoPJ, {},
+                              [this] { return Telas::AcessoRapidoPJSemPessoa(this); }));
     cadastros->addSeparator();
     QAction *diario = acao(QStringLiteral("DiriodoUsurio1"), QStringLiteral("Anotações Diárias"),
                            QKeySequence(QStringLiteral("Ctrl+D")));
@@ -235,7 +244,7 @@ void TfrPrincipalAC::criarMenus()
 
     QMenu *usuario = bar->addMenu(QStringLiteral("Usuário"));
     Alterardadosde1 = acao(QStringLiteral("Alterardadosde1"), QStringLiteral("Alterar os Dados de: "));
-    Alterardadosde1->setEnabled(Navigator::instance().has(QStringLiteral("TfrAlteraSenha")));
+    Alterardadosde1->setEnabled(Telas::Existe(QStringLiteral("TfrAlteraSenha")));
     connect(Alterardadosde1, &QAction::triggered, this, &TfrPrincipalAC::Alterardadosde1Click);
     usuario->addAction(Alterardadosde1);
     usuario->addSeparator();
@@ -363,7 +372,7 @@ void TfrPrincipalAC::criarIconeDaBandeja()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     QAction *sobre = PopupMenu1->addAction(QStringLiteral("Sobre"));
     sobre->setObjectName(QStringLiteral("Sobre2"));
-    sobre->setEnabled(Navigator::instance().has(QStringLiteral("TfrSobre")));
+    sobre->setEnabled(Telas::Existe(QStringLiteral("TfrSobre")));
     connect(sobre, &QAction::triggered, this, [this] { abrir(QStringLiteral("TfrSobre")); });
     QAction *exibir = PopupMenu1->addAction(QStringLiteral("Exibir Lumisto"));
     exibir->setObjectName(QStringLiteral("ExibirLumisto1"));
@@ -501,7 +510,7 @@ void TfrPrincipalAC::btnLimparClick()
 
 void TfrPrincipalAC::btnPesquisaClick()
 {
-    abrir(QStringLiteral("TfrPesquisaAnotacao"), {{QStringLiteral("login"), m_usuario.Login}});
+    abrir([this] { return Telas::PesquisaAnotacao(this, m_usuario.Login); });
 }
 
 void TfrPrincipalAC::closeEvent(QCloseEvent *event)
@@ -600,7 +609,7 @@ void TfrPrincipalAC::Alterardadosde1Click()
 
 void TfrPrincipalAC::Entrarcomumnovousurio1Click()
 {
-    abrir(QStringLiteral("TfrNovoUsuario"));
+    abrir([this] { return Telas::NovoUsuario(this, int(TfrNovoUsuario::Modo::Normal)); });
 }
 
 // ------------------------------------------------------------ list tabs
@@ -699,17 +708,17 @@ void TfrPrincipalAC::criarListas()
     MenuPF_PJ->addSeparator();
     Histrico1 = MenuPF_PJ->addAction(QStringLiteral("Histórico"));
     Histrico1->setObjectName(QStringLiteral("Histrico1"));
-    Histrico1->setEnabled(Navigator::instance().has(QStringLiteral("TfrHistorico")));
+    Histrico1->setEnabled(Telas::Existe(QStringLiteral("TfrHistorico")));
     MenuPF_PJ->addSeparator();
     MenuItem3 = MenuPF_PJ->addAction(QStringLiteral("Finanças"));
     MenuItem3->setObjectName(QStringLiteral("MenuItem3"));
-    MenuItem3->setEnabled(Navigator::instance().has(QStringLiteral("TfrFinancasPesquisa")));
+    MenuItem3->setEnabled(Telas::Existe(QStringLiteral("TfrFinancasPesquisa")));
     MenuItem4 = MenuPF_PJ->addSeparator();
     MenuItem4->setObjectName(QStringLiteral("MenuItem4"));
     MenuItem4->setVisible(false);
     Contatos1 = MenuPF_PJ->addAction(QStringLiteral("Contatos"));
     Contatos1->setObjectName(QStringLiteral("Contatos1"));
-    Contatos1->setEnabled(Navigator::instance().has(QStringLiteral("TfrContatoPJ")));
+    Contatos1->setEnabled(Telas::Existe(QStringLiteral("TfrContatoPJ")));
     Contatos1->setVisible(false);
 
     connect(ok, &QPushButton::clicked, this, &TfrPrincipalAC::PesquisarPorNome);
@@ -783,9 +792,11 @@ void TfrPrincipalAC::PesquisarPorNome()
 
 void TfrPrincipalAC::AbrirPessoa(const PessoaResumo &entrada)
 {
-    const QString tela = entrada.TipoPessoa == PessoaResumo::Juridica ? QStringLiteral("TfrPessoaJuridica")
-                                                                      : QStringLiteral("TfrPessoaFisica");
-    abrir(tela, {{QStringLiteral("identificador"), entrada.Identificador}});
+    const qint32 id = entrada.Identificador;
+    if (entrada.TipoPessoa == PessoaResumo::Juridica)
+        abrir([this, id] { return Telas::PessoaJuridica(this, id); });
+    else
+        abrir([this, id] { return Telas::PessoaFisica(this, id); });
 }
 
 void TfrPrincipalAC::ListaDblClick(const QModelIndex &index)
@@ -793,7 +804,8 @@ void TfrPrincipalAC::ListaDblClick(const QModelIndex &index)
     const TPessoaFisica *pessoa = Lista->pessoa(index.row());
     if (!pessoa)
         return;
-    abrir(QStringLiteral("TfrPessoaFisica"), {{QStringLiteral("identificador"), pessoa->Identificador}});
+    const qint32 id = pessoa->Identificador;
+    abrir([this, id] { return Telas::PessoaFisica(this, id); });
     CarregarAniversariantes();
 }
 
@@ -842,9 +854,9 @@ void TfrPrincipalAC::Histrico1Click()
     const PessoaResumo *entrada = entradaPesquisada();
     if (!entrada)
         return;
-    abrir(QStringLiteral("TfrHistorico"),
-          {{QStringLiteral("identificador"), entrada->Identificador},
-           {QStringLiteral("tipoPessoa"), entrada->TipoPessoa == PessoaResumo::Juridica ? 1 : 0}});
+    const qint32 id = entrada->Identificador;
+    const int tipo = entrada->TipoPessoa == PessoaResumo::Juridica ? 1 : 0;
+    abrir([this, id, tipo] { return Telas::Historico(this, id, tipo); });
 }
 
 void TfrPrincipalAC::MenuItem3Click()
@@ -857,9 +869,9 @@ void TfrPrincipalAC::Contatos1Click()
     const PessoaResumo *entrada = entradaPesquisada();
     if (!entrada || entrada->TipoPessoa != PessoaResumo::Juridica)
         return;
-    abrir(QStringLiteral("TfrContatoPJ"),
-          {{QStringLiteral("identificador"), entrada->Identificador},
-           {QStringLiteral("nome"), entrada->Nome},
-           {QStringLiteral("caption"),
-            QStringLiteral("Contatos de ") + entrada->Nome + QStringLiteral("  ") + entrada->Email}});
+    const qint32 id = entrada->Identificador;
+    const QString nome = entrada->Nome;
+    const QString titulo =
+        QStringLiteral("Contatos de ") + entrada->Nome + QStringLiteral("  ") + entrada->Email;
+    abrir([this, id, nome, titulo] { return Telas::ContatoPJ(this, id, nome, titulo); });
 }

@@ -4,7 +4,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
-#include <QVariantMap>
+#include <functional>
 
 class ListaAniversariantes;
 class ListaPessoasResumo;
@@ -83,9 +83,10 @@ private slots:
     void Contatos1Click();
 
 private:
-    // Opens another screen through the navigator; when persons were written
+    // Opens another screen (a call into Telas); when persons were written
     // there, the birthday and emergency lists are read again.
-    int abrir(const QString &screen, const QVariantMap &args = {});
+    void abrir(const std::function<int()> &abrirTela);
+    void abrir(const QString &screen);
     void criarMenus();
     void criarBarraDeFerramentas();
     void criarBarraDeStatus();
@@ -103,10 +104,10 @@ private:
     // caller then keeps the window and the text.
     bool perguntarSalvarDiario(double data);
     QAction *acao(const QString &name, const QString &caption, const QKeySequence &shortcut = {});
-    // A menu entry that opens `screen` (with `args`); disabled while the
-    // program has no such screen.
+    // A menu entry that opens `screen` (through abrirTela when the screen needs
+    // more than its owner); disabled while the program has no such screen.
     QAction *tela(const QString &name, const QString &caption, const QString &screen,
-                  const QKeySequence &shortcut = {}, const QVariantMap &args = {});
+                  const QKeySequence &shortcut = {}, std::function<int()> abrirTela = {});
 
     TUsuario &m_usuario;
     TAnotacao Anotacao;

@@ -10,6 +10,7 @@
 #include "support/ModalDriver.h"
 #include "support/RecordingNavigator.h"
 #include "support/TestFolder.h"
+#include "ui/common/Telas.h"
 #include "ui/registration/TfrAcessoRapidoPF.h"
 
 #include <QCheckBox>
@@ -203,10 +204,8 @@ private slots:
         QFETCH(QString, tela);
         RecordingNavigator *nav = navegador(true);
         const int bia = m_bia;
-        nav->onOpen = [bia](const QString &screen, QWidget *, const QVariantMap &args) {
-            if (screen == kPesquisa)
-                *static_cast<qint32 *>(args.value(QStringLiteral("escolhido")).value<void *>()) = bia;
-            return 1;
+        nav->onOpen = [bia](const QString &screen, QWidget *, const Abertura &) {
+            return Retorno{.resultado = 1, .escolhido = screen == kPesquisa ? bia : 0};
         };
         Tela t;
         t.dlg.OcultarDados();
@@ -219,8 +218,8 @@ private slots:
         QCOMPARE(m_seams.messages->shown, QStringList());
         QCOMPARE(nav->opened.size(), 2);
         QCOMPARE(nav->opened.at(1).first, tela);
-        QCOMPARE(nav->opened.at(1).second.value(QStringLiteral("identificador")).toInt(), m_bia);
-        QCOMPARE(nav->opened.at(1).second.value(QStringLiteral("tipoPessoa")).toInt(), 0);
+        QCOMPARE(nav->opened.at(1).second.identificador, m_bia);
+        QCOMPARE(nav->opened.at(1).second.tipoPessoa, 0);
     }
 
     void closingTheSearchWithoutAChoiceKeepsThePage()
@@ -271,9 +270,7 @@ private slots:
                 dlg->reject();
             },
             500);
-        QCOMPARE(Navigator::instance().open(QStringLiteral("TfrAcessoRapidoPF"), nullptr,
-                                            {{QStringLiteral("identificador"), 0}}),
-                 0);
+        QCOMPARE(Telas::AcessoRapidoPF(nullptr, 0, QString()), 0);
         QVERIFY(!abriu);
         QCOMPARE(m_seams.messages->shown, QStringList());
         navegador(false);

@@ -11,6 +11,7 @@
 #include "support/ModalDriver.h"
 #include "support/RecordingNavigator.h"
 #include "support/TestFolder.h"
+#include "ui/common/Telas.h"
 #include "ui/registration/TfrAcessoRapidoPJ.h"
 
 #include <QCheckBox>
@@ -185,26 +186,28 @@ private slots:
     {
         QTest::addColumn<QString>("botao");
         QTest::addColumn<QString>("tela");
-        QTest::addColumn<QVariantMap>("esperado");
-        const QVariantMap daEmpresa{{QStringLiteral("tipoPessoa"), 1}};
-        QTest::newRow("contacts") << QStringLiteral("btnPessoasContato") << kContatos
-                                  << QVariantMap{{QStringLiteral("nome"), QStringLiteral("Zeta Comércio")},
-                                                 {QStringLiteral("caption"),
-                                                  QStringLiteral("Inserindo um Contato para Zeta Comércio")}};
-        QTest::newRow("finances") << QStringLiteral("SpeedButton1") << kFinancas << daEmpresa;
-        QTest::newRow("history") << QStringLiteral("SpeedButton2") << kHistorico << daEmpresa;
+        QTest::addColumn<int>("tipoPessoa");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("titulo");
+        QTest::newRow("contacts") << QStringLiteral("btnPessoasContato") << kContatos << 0
+                                  << QStringLiteral("Zeta Comércio")
+                                  << QStringLiteral("Inserindo um Contato para Zeta Comércio");
+        QTest::newRow("finances") << QStringLiteral("SpeedButton1") << kFinancas << 1 << QString()
+                                  << QString();
+        QTest::newRow("history") << QStringLiteral("SpeedButton2") << kHistorico << 1 << QString()
+                                 << QString();
     }
     void locatesACompanyAndOpensItsScreens()
     {
         QFETCH(QString, botao);
         QFETCH(QString, tela);
-        QFETCH(QVariantMap, esperado);
+        QFETCH(int, tipoPessoa);
+        QFETCH(QString, nome);
+        QFETCH(QString, titulo);
         RecordingNavigator *nav = RecordingNavigator::install({kContatos, kFinancas, kHistorico, kPesquisa});
         const int zeta = m_zeta;
-        nav->onOpen = [zeta](const QString &screen, QWidget *, const QVariantMap &args) {
-            if (screen == kPesquisa)
-                *static_cast<qint32 *>(args.value(QStringLiteral("escolhido")).value<void *>()) = zeta;
-            return 1;
+        nav->onOpen = [zeta](const QString &screen, QWidget *, const Abertura &) {
+            return Retorno{.resultado = 1, .escolhido = screen == kPesquisa ? zeta : 0};
         };
         Tela t;
         t.dlg.OcultarDados();
@@ -217,10 +220,11 @@ private slots:
         QCOMPARE(m_seams.messages->shown, QStringList());
         QCOMPARE(nav->opened.size(), 2);
         QCOMPARE(nav->opened.at(1).first, tela);
-        const QVariantMap args = nav->opened.at(1).second;
-        QCOMPARE(args.value(QStringLiteral("identificador")).toInt(), m_zeta);
-        for (auto it = esperado.cbegin(); it != esperado.cend(); ++it)
-            QCOMPARE(args.value(it.key()), it.value());
+        const Abertura &abertura = nav->opened.at(1).second;
+        QCOMPARE(abertura.identificador, m_zeta);
+        QCOMPARE(abertura.tipoPessoa, tipoPessoa);
+        QCOMPARE(abertura.nome, nome);
+        QCOMPARE(abertura.titulo, titulo);
     }
 
     void closingTheSearchWithoutAChoiceKeepsThePage()
@@ -286,8 +290,7 @@ private slots:
                 dlg->reject();
             },
             abre ? 10000 : 500);
-        Navigator::instance().open(QStringLiteral("TfrAcessoRapidoPJ"), nullptr,
-                                   {{QStringLiteral("identificador"), identificador}});
+        Telas::AcessoRapidoPJ(nullptr, identificador, QString());
         QCOMPARE(mostrada, abre ? m_acme : 0);
         QCOMPARE(m_seams.messages->shown, QStringList());
         RecordingNavigator::install({});

@@ -16,6 +16,7 @@
 #include "support/RecordingNavigator.h"
 #include "support/TestFolder.h"
 #include "ui/common/ImagemJpeg.h"
+#include "ui/common/Telas.h"
 #include "ui/registration/TfrAlbum.h"
 #include "ui/registration/TfrInserirImagem.h"
 
@@ -563,9 +564,8 @@ private slots:
         InstallScreens();
         QVERIFY(Navigator::instance().has(QStringLiteral("TfrAlbum")));
         for (const char *tela : {"TfrAlbum", "TfrInserirImagem"})
-            QCOMPARE(Navigator::instance().open(QString::fromLatin1(tela), nullptr,
-                                                {{QStringLiteral("identificador"), identificador},
-                                                 {QStringLiteral("tipoPessoa"), 0}}),
+            QCOMPARE(tela == QByteArrayView("TfrAlbum") ? Telas::Album(nullptr, identificador)
+                                                        : Telas::InserirImagem(nullptr, identificador),
                      0);
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -591,9 +591,7 @@ private slots:
             resumo = album->findChild<QLabel *>(QStringLiteral("lblResumo"))->text();
             album->findChild<QPushButton *>(QStringLiteral("btnSair"))->click();
         });
-        Navigator::instance().open(
-            QStringLiteral("TfrAlbum"), nullptr,
-            {{QStringLiteral("identificador"), m_pessoa.Identificador}, {QStringLiteral("tipoPessoa"), 0}});
+        Telas::Album(nullptr, m_pessoa.Identificador);
         QCOMPARE(titulo, QStringLiteral("Álbum de Ana Souza :: Aninha"));
         QCOMPARE(m_seams.messages->shown, QStringList{kInserida});
         QCOMPARE(resumo, QStringLiteral("Visualizando imagem 01 de 02"));

@@ -194,16 +194,16 @@ private slots:
 
     void aNewCompanyIsListedAtOnce()
     {
-        m_nav->onOpen = [this](const QString &, QWidget *, const QVariantMap &) {
+        m_nav->onOpen = [this](const QString &, QWidget *, const Abertura &) {
             empresa(QStringLiteral("Aaa Nova"), kAna, 0, QStringLiteral("nova@aaa.com"));
-            return 1;
+            return Retorno{.resultado = 1};
         };
         Tela t;
         t.escolher(1);
         child<QToolButton>(&t.dlg, QStringLiteral("btnNovoPJ"))->click();
         QCOMPARE(m_nav->opened.size(), 1);
         QCOMPARE(m_nav->opened.at(0).first, QStringLiteral("TfrPessoaJuridica"));
-        QCOMPARE(m_nav->opened.at(0).second, QVariantMap());
+        QVERIFY(m_nav->opened.at(0).second == Abertura{});
         QCOMPARE(t.itens().size(), 3);
         QCOMPARE(t.empresas()->currentIndex(), 0);
         QCOMPARE(t.dlg.windowTitle(), QStringLiteral("Inserindo um Contato para Aaa Nova"));

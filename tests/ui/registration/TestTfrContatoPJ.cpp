@@ -16,6 +16,7 @@
 #include "support/TestFolder.h"
 #include "ui/common/MaskedEdit.h"
 #include "ui/common/Navigator.h"
+#include "ui/common/Telas.h"
 #include "ui/registration/TfrContatoPJ.h"
 
 #include <QLayout>
@@ -531,9 +532,7 @@ private slots:
         QVERIFY(Navigator::instance().has(QStringLiteral("TfrContatoPJ")));
         QVERIFY(Navigator::instance().has(QStringLiteral("TfrCadastroContatoPJ")));
         // no company: nothing opens
-        QCOMPARE(Navigator::instance().open(QStringLiteral("TfrContatoPJ"), nullptr,
-                                            {{QStringLiteral("identificador"), 0}}),
-                 0);
+        QCOMPARE(Telas::ContatoPJ(nullptr, 0, QString(), QString()), 0);
         QString titulo;
         QStringList linhas;
         whenModal<TfrContatoPJ>([&](TfrContatoPJ *dlg) {
@@ -542,10 +541,7 @@ private slots:
                 linhas << c.Nome;
             dlg->accept();
         });
-        Navigator::instance().open(QStringLiteral("TfrContatoPJ"), nullptr,
-                                   {{QStringLiteral("identificador"), m_empresa},
-                                    {QStringLiteral("nome"), kEmpresa},
-                                    {QStringLiteral("caption"), QStringLiteral("Contato PJ")}});
+        Telas::ContatoPJ(nullptr, m_empresa, kEmpresa, QStringLiteral("Contato PJ"));
         QCOMPARE(titulo, QStringLiteral("Inserindo um Contato para Padaria Pão & Cia"));
         QCOMPARE(linhas, QStringList{QStringLiteral("Ana")});
     }

@@ -10,6 +10,7 @@
 #include "support/Modelos.h"
 #include "support/TestFolder.h"
 #include "ui/common/Navigator.h"
+#include "ui/common/Telas.h"
 #include "ui/registration/TfrGrupos.h"
 #include "util/Win1252.h"
 
@@ -418,7 +419,7 @@ private slots:
             visto = dlg->windowTitle() == QStringLiteral("Grupo de Contatos");
             dlg->findChild<QToolButton *>(QStringLiteral("btnSair"))->click();
         });
-        Navigator::instance().open(QStringLiteral("TfrGrupos"), nullptr);
+        Telas::Grupos(nullptr);
         QVERIFY(visto);
     }
 };

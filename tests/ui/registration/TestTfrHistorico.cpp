@@ -18,6 +18,7 @@
 #include "support/TestFolder.h"
 #include "ui/common/ImagemJpeg.h"
 #include "ui/common/Navigator.h"
+#include "ui/common/Telas.h"
 #include "ui/finance/TfrEscolhaAsDatas.h"
 #include "ui/registration/TfrHistorico.h"
 #include "ui/registration/TfrMostraImg.h"
@@ -121,6 +122,7 @@ struct Tela {
             else
                 d->reject();
         });
+        InstallScreens(); // the real date dialog
         achar<QAction>("EntreDatas1")->trigger();
     }
 };
@@ -396,6 +398,7 @@ private slots:
                 !d->findChild<QWidget *>(QStringLiteral("edtPessoas"))->isVisible();
             d->reject();
         });
+        InstallScreens(); // the real date dialog
         t.achar<QAction>("EntreDatas1")->trigger();
         QVERIFY(datasIniciais);
         QVERIFY(t.linhas().isEmpty());
@@ -458,10 +461,10 @@ private slots:
             novaEntrada(m_pessoa, 0, QDate(2005, 1, 1), QStringLiteral("com"), lerArquivo(m_jpeg));
         novaEntrada(m_pessoa, 0, QDate(2005, 1, 2), QStringLiteral("sem"));
         RecordingNavigator *nav = RecordingNavigator::install({QStringLiteral("TfrMostraImg")});
-        nav->onOpen = [this](const QString &, QWidget *, const QVariantMap &) {
+        nav->onOpen = [this](const QString &, QWidget *, const Abertura &) {
             // what "Limpar Imagem" does inside the viewer
             exec(db(), QStringLiteral("UPDATE HISTORICO SET IMAGEM = NULL"));
-            return 0;
+            return Retorno{};
         };
         Tela t(m_pessoa, 0, QStringLiteral("Joana"));
         QVERIFY(t.exposta);
@@ -471,9 +474,8 @@ private slots:
         t.clicarCelula(0, 2);
         QCOMPARE(nav->opened.size(), 1);
         QCOMPARE(nav->opened.first().first, QStringLiteral("TfrMostraImg"));
-        QCOMPARE(nav->opened.first().second.value(QStringLiteral("identificador")).toInt(), com);
-        QCOMPARE(nav->opened.first().second.value(QStringLiteral("caption")).toString(),
-                 QStringLiteral("Imagem do Histórido de: Joana"));
+        QCOMPARE(nav->opened.first().second.identificador, com);
+        QCOMPARE(nav->opened.first().second.titulo, QStringLiteral("Imagem do Histórido de: Joana"));
         QCOMPARE(t.linhas(),
                  (QStringList{QStringLiteral("01/01/2005|com|"), QStringLiteral("02/01/2005|sem|")}));
     }
@@ -541,9 +543,7 @@ private slots:
             segunda = lerArquivo(arquivo);
             dlg->reject();
         });
-        Navigator::instance().open(
-            QStringLiteral("TfrHistorico"), nullptr,
-            {{QStringLiteral("identificador"), empresa}, {QStringLiteral("tipoPessoa"), 1}});
+        Telas::Historico(nullptr, empresa, 1);
         RecordingNavigator::install({});
         QCOMPARE(titulo, QStringLiteral("Inserindo Histórico para Padaria <Pão & Cia>"));
         QCOMPARE(m_seams.shell->opened, (QStringList{arquivo, arquivo}));
@@ -593,10 +593,7 @@ private slots:
                 dlg->reject();
             },
             300);
-        QCOMPARE(Navigator::instance().open(QStringLiteral("TfrHistorico"), nullptr,
-                                            {{QStringLiteral("identificador"), identificador},
-                                             {QStringLiteral("tipoPessoa"), tipo}}),
-                 0);
+        QCOMPARE(Telas::Historico(nullptr, identificador, tipo), 0);
         QVERIFY(!abriu);
         QCOMPARE(m_seams.messages->shown, QStringList());
         RecordingNavigator::install({});

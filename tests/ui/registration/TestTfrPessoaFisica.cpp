@@ -98,7 +98,7 @@ private:
         QStringList out;
         for (const auto &o : m_nav->opened)
             if (o.first == tela)
-                out << o.second.value(QStringLiteral("identificador")).toString();
+                out << QString::number(o.second.identificador);
         return out;
     }
     TPessoaFisica carregada(int id)
@@ -170,8 +170,8 @@ private slots:
 
         QCOMPARE(m_nav->opened.size(), 1);
         QCOMPARE(m_nav->opened.at(0).first, QStringLiteral("TfrAcessoRapidoPF"));
-        QCOMPARE(m_nav->opened.at(0).second.value(QStringLiteral("identificador")).toInt(), id);
-        QCOMPARE(m_nav->opened.at(0).second.value(QStringLiteral("dados")).toString(),
+        QCOMPARE(m_nav->opened.at(0).second.identificador, id);
+        QCOMPARE(m_nav->opened.at(0).second.dados,
                  QStringLiteral(" Amigos :: Maria Silva :: maria@exemplo.com.br"));
         // back to browsing, and the name is in the list now
         QVERIFY(!t.editando());
@@ -232,7 +232,7 @@ private slots:
         t.botao("btnGravar")->click();
         const int id = idDe(QStringLiteral("Maria Silva"));
         QCOMPARE(coluna(QStringLiteral("COD_GRUPO"), id), QStringLiteral("12000"));
-        QCOMPARE(m_nav->opened.at(0).second.value(QStringLiteral("dados")).toString(),
+        QCOMPARE(m_nav->opened.at(0).second.dados,
                  QStringLiteral(" Clientes :: Maria Silva :: maria@exemplo.com.br"));
     }
 
@@ -325,15 +325,14 @@ private slots:
 
     void ctrlHeldOpensTheApartmentGeneratorInsteadOfInserting()
     {
-        const TPessoaFisica *recebida = nullptr;
         QString nome;
-        m_nav->onOpen = [&](const QString &tela, QWidget *, const QVariantMap &args) {
-            if (tela == QStringLiteral("TfrPredios")) {
-                recebida =
-                    static_cast<const TPessoaFisica *>(args.value(QStringLiteral("pessoa")).value<void *>());
-                nome = recebida ? recebida->Nome : QString();
+        QString cpf;
+        m_nav->onOpen = [&](const QString &tela, QWidget *, const Abertura &abertura) {
+            if (tela == QStringLiteral("TfrPredios") && abertura.pessoa) {
+                nome = abertura.pessoa->Nome;
+                cpf = abertura.pessoa->CPF;
             }
-            return 0;
+            return Retorno{};
         };
         Tela t;
         t.novaMaria();
@@ -342,10 +341,8 @@ private slots:
 
         QCOMPARE(m_nav->opened.size(), 1);
         QCOMPARE(m_nav->opened.at(0).first, QStringLiteral("TfrPredios"));
-        const QVariantMap args = m_nav->opened.at(0).second;
-        QCOMPARE(args.value(QStringLiteral("caption")).toString(),
-                 QStringLiteral("Inserindo contatos para : Maria Silva"));
-        QCOMPARE(args.value(QStringLiteral("CPF")).toString(), QStringLiteral("11144477735"));
+        QCOMPARE(m_nav->opened.at(0).second.titulo, QStringLiteral("Inserindo contatos para : Maria Silva"));
+        QCOMPARE(cpf, QStringLiteral("11144477735"));
         QCOMPARE(nome, QStringLiteral("Maria Silva"));
         QCOMPARE(count(db(), QStringLiteral("PESSOAFISICA")), 0);
     }
@@ -404,10 +401,9 @@ private slots:
     void deleteRemovesTheRowAndOpensNoQuickAccess()
     {
         const int id = insertPessoaFisica(db(), QStringLiteral("Maria Silva"), 7, kLogin);
-        m_nav->onOpen = [id](const QString &tela, QWidget *, const QVariantMap &args) {
-            if (tela == QStringLiteral("TfrPesquisaPessoaFisica"))
-                *static_cast<qint32 *>(args.value(QStringLiteral("escolhido")).value<void *>()) = id;
-            return 1;
+        m_nav->onOpen = [id](const QString &tela, QWidget *, const Abertura &) {
+            return Retorno{.resultado = 1,
+                           .escolhido = tela == QStringLiteral("TfrPesquisaPessoaFisica") ? id : 0};
         };
         Tela t;
         t.botao("btnExcluir")->click();

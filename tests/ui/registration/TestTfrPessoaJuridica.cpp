@@ -18,6 +18,7 @@
 #include "support/TestFolder.h"
 #include "ui/common/GroupList.h"
 #include "ui/common/MaskedEdit.h"
+#include "ui/common/Telas.h"
 #include "ui/registration/TfrPessoaJuridica.h"
 
 #include <QCheckBox>
@@ -112,7 +113,7 @@ private:
         QStringList out;
         for (const auto &o : m_nav->opened)
             if (o.first == tela)
-                out << o.second.value(QStringLiteral("identificador")).toString();
+                out << QString::number(o.second.identificador);
         return out;
     }
     TPessoaJuridica carregada(int id)
@@ -125,10 +126,8 @@ private:
     // The search dialog picks this company.
     void escolherNaPesquisa(int id)
     {
-        m_nav->onOpen = [id](const QString &tela, QWidget *, const QVariantMap &args) {
-            if (tela == kPesquisa)
-                *static_cast<qint32 *>(args.value(QStringLiteral("escolhido")).value<void *>()) = id;
-            return 1;
+        m_nav->onOpen = [id](const QString &tela, QWidget *, const Abertura &) {
+            return Retorno{.resultado = 1, .escolhido = tela == kPesquisa ? id : 0};
         };
     }
 
@@ -242,8 +241,8 @@ private slots:
 
         QCOMPARE(m_nav->opened.size(), 1);
         QCOMPARE(m_nav->opened.at(0).first, kAcesso);
-        QCOMPARE(m_nav->opened.at(0).second.value(QStringLiteral("identificador")).toInt(), id);
-        QCOMPARE(m_nav->opened.at(0).second.value(QStringLiteral("dados")).toString(),
+        QCOMPARE(m_nav->opened.at(0).second.identificador, id);
+        QCOMPARE(m_nav->opened.at(0).second.dados,
                  QStringLiteral(" Bancos :: Acme Ltda :: contato@acme.com.br"));
         QVERIFY(!t.editando());
         QVERIFY(t.combo("edtNome")->findText(QStringLiteral("Acme Ltda")) >= 0);
@@ -625,8 +624,7 @@ private slots:
             gravarLigado = dlg->findChild<QToolButton *>(QStringLiteral("btnGravar"))->isEnabled();
             dlg->reject();
         });
-        Navigator::instance().open(QStringLiteral("TfrPessoaJuridica"), nullptr,
-                                   {{QStringLiteral("identificador"), id}});
+        Telas::PessoaJuridica(nullptr, id);
         QCOMPARE(titulo, QStringLiteral("Pessoa Jurídica -- Alterando"));
         QCOMPARE(operacao, int(TfrPessoaJuridica::Alterar));
         QCOMPARE(mostrada, id);
@@ -717,11 +715,10 @@ private slots:
         contatos->click();
         QCOMPARE(m_nav->opened.size(), 2);
         QCOMPARE(m_nav->opened.at(1).first, kContatos);
-        const QVariantMap args = m_nav->opened.at(1).second;
-        QCOMPARE(args.value(QStringLiteral("identificador")).toInt(), id);
-        QCOMPARE(args.value(QStringLiteral("nome")).toString(), QStringLiteral("Acme Ltda"));
-        QCOMPARE(args.value(QStringLiteral("caption")).toString(),
-                 QStringLiteral("Inserindo um Contato para Acme Ltda"));
+        const Abertura &abertura = m_nav->opened.at(1).second;
+        QCOMPARE(abertura.identificador, id);
+        QCOMPARE(abertura.nome, QStringLiteral("Acme Ltda"));
+        QCOMPARE(abertura.titulo, QStringLiteral("Inserindo um Contato para Acme Ltda"));
     }
 
     void closingKeepsStateAndPageForTheNextOpening()

@@ -10,6 +10,7 @@
 #include "support/TestFolder.h"
 #include "ui/common/GroupList.h"
 #include "ui/common/Navigator.h"
+#include "ui/common/Telas.h"
 #include "ui/search/TfrPesquisaPessoaFisica.h"
 #include "ui/search/TfrPesquisaPessoaJuridica.h"
 #include "ui/search/TframePesquisaNome.h"
@@ -152,13 +153,11 @@ private slots:
             pesquisar(dlg, QStringLiteral("paulo"));
             duploClique(dlg, 0);
         });
-        QCOMPARE(Navigator::instance().open(QStringLiteral("TfrPesquisaPessoaFisica"), nullptr),
-                 int(QDialog::Accepted));
+        QCOMPARE(Telas::EscolherPessoaFisica(nullptr), m_paulo);
         QCOMPARE(TfrPesquisaPessoaFisica::UltimoEscolhido, m_paulo);
 
         whenModal<TfrPesquisaPessoaFisica>([](TfrPesquisaPessoaFisica *dlg) { dlg->reject(); });
-        QCOMPARE(Navigator::instance().open(QStringLiteral("TfrPesquisaPessoaFisica"), nullptr),
-                 int(QDialog::Rejected));
+        QCOMPARE(Telas::EscolherPessoaFisica(nullptr), 0);
         QCOMPARE(TfrPesquisaPessoaFisica::UltimoEscolhido, 0);
         QVERIFY(Navigator::instance().has(QStringLiteral("TfrPesquisaPessoaJuridica")));
     }

@@ -187,8 +187,7 @@ private slots:
         emit lista->doubleClicked(lista->model()->index(2, 0));
         QCOMPARE(m_nav->opened.size(), 1);
         QCOMPARE(m_nav->opened[0].first, QStringLiteral("TfrPessoaFisica"));
-        QCOMPARE(m_nav->opened[0].second.value(QStringLiteral("identificador")).toInt(),
-                 m_id.value(QStringLiteral("Carlos Souza")));
+        QCOMPARE(m_nav->opened[0].second.identificador, m_id.value(QStringLiteral("Carlos Souza")));
         QCOMPARE(lista->quantidade(), 3);
     }
 
@@ -209,7 +208,7 @@ private slots:
         QCOMPARE(Database::statementCount(), lidos);
 
         int novo = 0;
-        m_nav->onOpen = [&](const QString &, QWidget *, const QVariantMap &) {
+        m_nav->onOpen = [&](const QString &, QWidget *, const Abertura &) {
             TPessoaFisica p(db());
             p.Nome = QStringLiteral("Zélia Nova");
             p.Login = QStringLiteral("ana");
@@ -220,7 +219,7 @@ private slots:
             p.DataNascimento = QDateToDateTime(QDate(1975, 12, 20));
             if (p.Inserir() == Resultado::Gravado)
                 novo = p.Identificador;
-            return 1;
+            return Retorno{.resultado = 1};
         };
         child<QAction>(w.get(), QStringLiteral("PessoaFsica1"))->trigger();
         QVERIFY(novo > 0);
@@ -272,8 +271,7 @@ private slots:
         emit lista->doubleClicked(lista->model()->index(0, 0));
         QCOMPARE(m_nav->opened.size(), 1);
         QCOMPARE(m_nav->opened[0].first, QStringLiteral("TfrPessoaJuridica"));
-        QCOMPARE(m_nav->opened[0].second.value(QStringLiteral("identificador")).toInt(),
-                 m_id.value(QStringLiteral("Acme Limitada")));
+        QCOMPARE(m_nav->opened[0].second.identificador, m_id.value(QStringLiteral("Acme Limitada")));
         QCOMPARE(lista->quantidade(), 1);
         QVERIFY(exec(db(), QStringLiteral("UPDATE PESSOAFISICA SET GUIA = 1 WHERE NOME = 'Carlos Souza'")));
     }
@@ -353,19 +351,19 @@ private slots:
         const int acme = m_id.value(QStringLiteral("Acme Limitada"));
         QCOMPARE(m_nav->opened.size(), 3);
         QCOMPARE(m_nav->opened[0].first, QStringLiteral("TfrHistorico"));
-        QCOMPARE(m_nav->opened[0].second.value(QStringLiteral("identificador")).toInt(), carlos);
-        QCOMPARE(m_nav->opened[0].second.value(QStringLiteral("tipoPessoa")).toInt(), 0);
-        QCOMPARE(m_nav->opened[1].second.value(QStringLiteral("identificador")).toInt(), acme);
-        QCOMPARE(m_nav->opened[1].second.value(QStringLiteral("tipoPessoa")).toInt(), 1);
+        QCOMPARE(m_nav->opened[0].second.identificador, carlos);
+        QCOMPARE(m_nav->opened[0].second.tipoPessoa, 0);
+        QCOMPARE(m_nav->opened[1].second.identificador, acme);
+        QCOMPARE(m_nav->opened[1].second.tipoPessoa, 1);
         QCOMPARE(m_nav->opened[2].first, QStringLiteral("TfrContatoPJ"));
-        QCOMPARE(m_nav->opened[2].second.value(QStringLiteral("caption")).toString(),
+        QCOMPARE(m_nav->opened[2].second.titulo,
                  QStringLiteral("Contatos de Acme Limitada  contato@acme.com.br"));
 
         // visiting the emergency tab leaves the search list alone
         child<QTabWidget>(w.get(), QStringLiteral("PageControl1"))->setCurrentIndex(2);
         emit lista->doubleClicked(lista->model()->index(2, 0));
         QCOMPARE(m_nav->opened.last().first, QStringLiteral("TfrPessoaFisica"));
-        QCOMPARE(m_nav->opened.last().second.value(QStringLiteral("identificador")).toInt(), carlos);
+        QCOMPARE(m_nav->opened.last().second.identificador, carlos);
     }
 
     void exibirMenuShowsEachTab()
@@ -392,7 +390,7 @@ private slots:
         QCOMPARE(m_nav->opened[0].first, QStringLiteral("TfrAcessoRapidoPF"));
         QCOMPARE(m_nav->opened[1].first, QStringLiteral("TfrAcessoRapidoPJ"));
         for (const auto &aberta : m_nav->opened)
-            QVERIFY(aberta.second.value(QStringLiteral("oculto")).toBool());
+            QVERIFY(aberta.second.oculto);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "support/FakeSeams.h"
 #include "support/ModalDriver.h"
 #include "support/TestFolder.h"
+#include "ui/common/Navigator.h"
 #include "ui/session/Startup.h"
 #include "ui/session/TfrLogin.h"
 #include "ui/session/TfrNovoUsuario.h"
@@ -64,6 +65,7 @@ private slots:
         m_dm = m_folder.connect();
         QVERIFY(db().isConnected());
         TfrLogin::Pause = [](int) {};
+        InstallScreens(); // the account dialogs it opens are the real ones
         qputenv("XDG_CONFIG_HOME", m_folder.file(QStringLiteral("config")).toLocal8Bit());
     }
     void init() { m_seams.messages->clear(); }

@@ -319,15 +319,14 @@ private slots:
         auto w = janela();
         child<QPushButton>(w.get(), QStringLiteral("btnPesquisa"))->click();
         QCOMPARE(m_nav->opened.last().first, QStringLiteral("TfrPesquisaAnotacao"));
-        QCOMPARE(m_nav->opened.last().second.value(QStringLiteral("login")).toString(),
-                 QStringLiteral("ana"));
+        QCOMPARE(m_nav->opened.last().second.login, QStringLiteral("ana"));
 
         WriteSettingDate(QStringLiteral("BACKUP"), QStringLiteral("DATA"),
                          QDateToDateTime(QDate(2026, 12, 1)));
         bool disconnected = false;
-        m_nav->onOpen = [&](const QString &, QWidget *, const QVariantMap &) {
+        m_nav->onOpen = [&](const QString &, QWidget *, const Abertura &) {
             disconnected = !db().isConnected();
-            return 0;
+            return Retorno{};
         };
         child<QAction>(w.get(), QStringLiteral("BackupRestore1"))->trigger();
         QCOMPARE(m_nav->opened.last().first, QStringLiteral("TfrBackUP"));
@@ -336,9 +335,9 @@ private slots:
         QCOMPARE(child<QLabel>(w.get(), QStringLiteral("StatusPanel2"))->text(),
                  QStringLiteral("Último BackUP realizado em: 01/12/2026"));
 
-        m_nav->onOpen = [&](const QString &, QWidget *, const QVariantMap &) {
+        m_nav->onOpen = [&](const QString &, QWidget *, const Abertura &) {
             m_ana.Nome = QStringLiteral("Ana Maria");
-            return 1;
+            return Retorno{.resultado = 1};
         };
         child<QAction>(w.get(), QStringLiteral("Alterardadosde1"))->trigger();
         QCOMPARE(w->windowTitle(), QStringLiteral("Lumisto -- Usuário(a) : Ana Maria <<::>> Login: ana"));
