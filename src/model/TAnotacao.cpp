@@ -72,7 +72,7 @@ bool TAnotacao::Existe(const QString &login)
     return r && found;
 }
 
-void TAnotacao::Carregar(const QString &login)
+DbResult TAnotacao::Carregar(const QString &login)
 {
     QString texto;
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
@@ -85,9 +85,10 @@ void TAnotacao::Carregar(const QString &login)
     });
     if (r)
         Texto = texto;
+    return r;
 }
 
-bool TAnotacao::Salvar(const QString &login)
+Resultado TAnotacao::Salvar(const QString &login)
 {
     // Existe runs in a transaction of its own, before this one starts
     const bool existe = Existe(login);
@@ -102,15 +103,15 @@ bool TAnotacao::Salvar(const QString &login)
         q.execute();
     });
     if (r)
-        return true;
+        return Resultado::Gravado;
     // the statement is one line; like every statement text shown, it ends with a line break
     Seams::messages().show(r.recusado ? r.error
                                       : r.error + QStringLiteral("\r\n") + r.sql + QStringLiteral("\r\n"),
                            MessageService::Kind::Error);
-    return false;
+    return Resultado::Falhou;
 }
 
-bool TAnotacao::Excluir(const QString &login)
+Resultado TAnotacao::Excluir(const QString &login)
 {
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral("DELETE FROM ANOTACAO WHERE DATA = :DATA AND LOGIN = :LOGIN"));
@@ -119,11 +120,11 @@ bool TAnotacao::Excluir(const QString &login)
         q.execute();
     });
     if (r)
-        return true;
+        return Resultado::Gravado;
     Seams::messages().show(r.recusado ? r.error
                                       : r.error + QStringLiteral("\r\n") + r.sql + QStringLiteral("\r\n"),
                            MessageService::Kind::Error);
-    return false;
+    return Resultado::Falhou;
 }
 
 DbResult TAnotacao::Pesquisar(Database &db, const QString &login, const QString &palavra,

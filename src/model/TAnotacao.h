@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Resultado.h"
+
 #include "data/DbOperation.h"
 
 #include <QList>
@@ -19,14 +21,15 @@ public:
 
     // True when a note exists for Data and the login; a database error answers false.
     [[nodiscard]] bool Existe(const QString &login);
-    // Texto := the stored note, or empty when there is none; a database error leaves it unchanged.
-    void Carregar(const QString &login);
-    // Stores Texto as the note of Data (UPDATE when it exists, INSERT otherwise);
-    // on an error shows the server's text and the statement. Returns whether it was stored.
-    [[nodiscard]] bool Salvar(const QString &login);
-    // Removes the note of Data. A failure is rolled back and shown, and
-    // returns false: the note is still there.
-    [[nodiscard]] bool Excluir(const QString &login);
+    // Texto := the stored note, or empty when there is none; a database
+    // error leaves it unchanged and is the caller's to show or not.
+    DbResult Carregar(const QString &login);
+    // Stores Texto as the note of Data (UPDATE when it exists, INSERT otherwise):
+    // Gravado, or Falhou with the server's text and the statement shown.
+    Resultado Salvar(const QString &login);
+    // Removes the note of Data: Gravado, or Falhou (rolled back and shown)
+    // with the note still there.
+    Resultado Excluir(const QString &login);
 
     // The notes of `login` (any letter case) whose text holds `palavra` (any
     // letter case), by date, from one statement; PesquisarEntre only those

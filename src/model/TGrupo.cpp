@@ -19,7 +19,7 @@ Database &TGrupo::db() const
     return m_db ? *m_db : BancoDados();
 }
 
-bool TGrupo::Inserir()
+Resultado TGrupo::Inserir()
 {
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral("INSERT INTO GRUPO (NOME_GRUPO) VALUES (:NOME_GRUPO) RETURNING COD_GRUPO"));
@@ -30,10 +30,10 @@ bool TGrupo::Inserir()
     });
     if (!r.ok)
         Seams::messages().show(QStringLiteral("Erro"), MessageService::Kind::Error);
-    return r.ok;
+    return r ? Resultado::Gravado : Resultado::Falhou;
 }
 
-bool TGrupo::Alterar()
+Resultado TGrupo::Alterar()
 {
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral("UPDATE GRUPO SET NOME_GRUPO = :NOME_GRUPO WHERE COD_GRUPO = :COD_GRUPO"));
@@ -44,10 +44,10 @@ bool TGrupo::Alterar()
     // a change that did not happen says why: the list alone would not tell
     if (!r)
         Seams::messages().show(r.error, MessageService::Kind::Error);
-    return r.ok;
+    return r ? Resultado::Gravado : Resultado::Falhou;
 }
 
-bool TGrupo::Excluir()
+Resultado TGrupo::Excluir()
 {
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral("DELETE FROM GRUPO WHERE COD_GRUPO = :COD_GRUPO"));
@@ -56,11 +56,10 @@ bool TGrupo::Excluir()
     });
     if (!r) {
         Seams::messages().show(r.error, MessageService::Kind::Error);
-        return false;
+        return Resultado::Falhou;
     }
     // the group's persons went with it
-    (void)TPessoa::ContarAlteracao(Resultado::Gravado);
-    return true;
+    return TPessoa::ContarAlteracao(Resultado::Gravado);
 }
 
 QString TGrupo::Rotulo() const

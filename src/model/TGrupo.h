@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DbOperation.h"
+#include "model/Resultado.h"
 
 #include <QList>
 #include <QString>
@@ -17,12 +18,12 @@ public:
     qint32 Codigo = 0; // COD_GRUPO, 0 until set
     QString Nome;      // NOME_GRUPO
 
-    // Each returns whether the statement ran. Inserir shows "Erro" on a
-    // failure, Alterar and Excluir the database's reason.
+    // Gravado, or Falhou with the reason shown: Inserir shows "Erro",
+    // Alterar and Excluir the database's reason.
     // Inserir sets Codigo to the code the database gave the new group.
-    [[nodiscard]] bool Inserir();
-    [[nodiscard]] bool Alterar();
-    [[nodiscard]] bool Excluir();
+    Resultado Inserir();
+    Resultado Alterar();
+    Resultado Excluir();
 
     // "0007 :: Amigos": the code as four digits (more when it has more), " :: " and the name.
     QString Rotulo() const;

@@ -68,7 +68,7 @@ QString TUsuario::defaultSound(char kind)
     }
 }
 
-bool TUsuario::Inserir()
+Resultado TUsuario::Inserir()
 {
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral(
@@ -90,15 +90,15 @@ bool TUsuario::Inserir()
     });
     if (r) {
         Seams::messages().show(QStringLiteral("Usuário ") + Login + QStringLiteral(" inserido com sucesso!"));
-        return true;
+        return Resultado::Gravado;
     }
     Seams::messages().show(
         MontaMensagemErro(r.error, QStringLiteral("TUsuario"), QStringLiteral("Inserindo")),
         MessageService::Kind::Error);
-    return false;
+    return Resultado::Falhou;
 }
 
-bool TUsuario::Alterar()
+Resultado TUsuario::Alterar()
 {
     int changed = 0;
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
@@ -124,20 +124,20 @@ bool TUsuario::Alterar()
         Seams::messages().show(
             MontaMensagemErro(r.error, QStringLiteral("TUsuario"), QStringLiteral("Alterando")),
             MessageService::Kind::Error);
-        return false;
+        return Resultado::Falhou;
     }
     if (changed == 0) {
         // nobody has this login any more (removed meanwhile): nothing was saved
         Seams::messages().show(QStringLiteral("Usuário ") + LoginAnterior +
                                    QStringLiteral(" não encontrado! Os dados não foram alterados."),
                                MessageService::Kind::Error);
-        return false;
+        return Resultado::Falhou;
     }
     // the row now answers to the new login: a second change must find it
     LoginAnterior = Login;
     Seams::messages().show(QStringLiteral("Dados do usuário ") + Login +
                            QStringLiteral(" alterados com sucesso!"));
-    return true;
+    return Resultado::Gravado;
 }
 
 bool TUsuario::Autenticar()

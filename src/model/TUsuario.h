@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Resultado.h"
+
 #include "data/DbOperation.h"
 
 #include <QList>
@@ -29,9 +31,9 @@ public:
     qint32 VerC = 0;
     qint32 IncC = 0;
 
-    // Each shows its message either way and returns whether the row was written.
-    [[nodiscard]] bool Inserir();
-    [[nodiscard]] bool Alterar();
+    // Each shows its message either way: Gravado, or Falhou with nothing written.
+    Resultado Inserir();
+    Resultado Alterar();
     // True (and every column loaded) when login and password match a row,
     // both without regard to letter case.
     [[nodiscard]] bool Autenticar();

@@ -77,14 +77,14 @@ private slots:
     {
         TAnotacao n = nota(m_dia, QStringLiteral("primeiro"));
         QVERIFY(!n.Existe(kAna));
-        QVERIFY(n.Salvar(kAna));
+        QCOMPARE(n.Salvar(kAna), Resultado::Gravado);
         QVERIFY(n.Existe(kAna));
         n.Texto = QStringLiteral("segundo");
-        QVERIFY(n.Salvar(kAna));
+        QCOMPARE(n.Salvar(kAna), Resultado::Gravado);
         QCOMPARE(linhas(kAna), 1);
 
         TAnotacao lida = nota(m_dia);
-        lida.Carregar(kAna);
+        QVERIFY(lida.Carregar(kAna));
         QCOMPARE(lida.Texto, QStringLiteral("segundo"));
         QVERIFY(m_seams.messages->shown.isEmpty());
     }
@@ -92,43 +92,43 @@ private slots:
     // DATA is a date: a time of day neither splits a day in two nor misses it.
     void onlyTheDayCounts()
     {
-        QVERIFY(nota(m_dia + 0.75, QStringLiteral("noite")).Salvar(kAna));
-        QVERIFY(nota(m_dia + 0.25, QStringLiteral("manhã")).Salvar(kAna));
+        QCOMPARE(nota(m_dia + 0.75, QStringLiteral("noite")).Salvar(kAna), Resultado::Gravado);
+        QCOMPARE(nota(m_dia + 0.25, QStringLiteral("manhã")).Salvar(kAna), Resultado::Gravado);
         QCOMPARE(linhas(kAna), 1);
         TAnotacao lida = nota(m_dia + 0.5);
-        lida.Carregar(kAna);
+        QVERIFY(lida.Carregar(kAna));
         QCOMPARE(lida.Texto, QStringLiteral("manhã"));
         QCOMPARE(count(db(), QStringLiteral("ANOTACAO"), QStringLiteral("DATA = DATE '2026-12-08'")), 1);
     }
 
     void twoUsersOnTheSameDaySeeTheirOwn()
     {
-        QVERIFY(nota(m_dia, QStringLiteral("da Ana")).Salvar(kAna));
-        QVERIFY(nota(m_dia, QStringLiteral("da Bia")).Salvar(kBia));
+        QCOMPARE(nota(m_dia, QStringLiteral("da Ana")).Salvar(kAna), Resultado::Gravado);
+        QCOMPARE(nota(m_dia, QStringLiteral("da Bia")).Salvar(kBia), Resultado::Gravado);
         TAnotacao a = nota(m_dia), b = nota(m_dia);
-        a.Carregar(kAna);
-        b.Carregar(kBia);
+        QVERIFY(a.Carregar(kAna));
+        QVERIFY(b.Carregar(kBia));
         QCOMPARE(a.Texto, QStringLiteral("da Ana"));
         QCOMPARE(b.Texto, QStringLiteral("da Bia"));
         // the login is compared as stored
         TAnotacao outra = nota(m_dia, QStringLiteral("antes"));
         QVERIFY(!outra.Existe(QStringLiteral("ANA")));
-        outra.Carregar(QStringLiteral("ANA"));
+        QVERIFY(outra.Carregar(QStringLiteral("ANA")));
         QVERIFY(outra.Texto.isEmpty());
 
-        QVERIFY(nota(m_dia).Excluir(kAna));
+        QCOMPARE(nota(m_dia).Excluir(kAna), Resultado::Gravado);
         QCOMPARE(linhas(kAna), 0);
         QCOMPARE(linhas(kBia), 1);
     }
 
     void loadingADayWithoutANoteEmptiesTheText()
     {
-        QVERIFY(nota(m_dia, QStringLiteral("terça")).Salvar(kAna));
+        QCOMPARE(nota(m_dia, QStringLiteral("terça")).Salvar(kAna), Resultado::Gravado);
         TAnotacao n = nota(m_dia);
-        n.Carregar(kAna);
+        QVERIFY(n.Carregar(kAna));
         QCOMPARE(n.Texto, QStringLiteral("terça"));
         n.Data = m_dia + 1;
-        n.Carregar(kAna);
+        QVERIFY(n.Carregar(kAna));
         QVERIFY(n.Texto.isEmpty());
 
         // a row without text reads as empty too
@@ -136,25 +136,25 @@ private slots:
                      {{QStringLiteral("D"), m_dia + 2}, {QStringLiteral("L"), kAna}}));
         n.Data = m_dia + 2;
         n.Texto = QStringLiteral("antes");
-        n.Carregar(kAna);
+        QVERIFY(n.Carregar(kAna));
         QVERIFY(n.Texto.isEmpty());
     }
 
     void deletingADayWithoutANoteDoesNothing()
     {
-        QVERIFY(nota(m_dia, QStringLiteral("fica")).Salvar(kAna));
-        QVERIFY(nota(m_dia + 1).Excluir(kAna));
+        QCOMPARE(nota(m_dia, QStringLiteral("fica")).Salvar(kAna), Resultado::Gravado);
+        QCOMPARE(nota(m_dia + 1).Excluir(kAna), Resultado::Gravado);
         QCOMPARE(linhas(kAna), 1);
         QVERIFY(m_seams.messages->shown.isEmpty());
     }
 
     void anEmptyTextIsStoredNotDeleted()
     {
-        QVERIFY(nota(m_dia, QStringLiteral("algo")).Salvar(kAna));
-        QVERIFY(nota(m_dia, QString()).Salvar(kAna));
+        QCOMPARE(nota(m_dia, QStringLiteral("algo")).Salvar(kAna), Resultado::Gravado);
+        QCOMPARE(nota(m_dia, QString()).Salvar(kAna), Resultado::Gravado);
         QCOMPARE(linhas(kAna), 1);
         TAnotacao n = nota(m_dia, QStringLiteral("antes"));
-        n.Carregar(kAna);
+        QVERIFY(n.Carregar(kAna));
         QVERIFY(n.Texto.isEmpty());
     }
 
@@ -173,9 +173,9 @@ private slots:
     void textsComeBackAsWritten()
     {
         QFETCH(QString, texto);
-        QVERIFY(nota(m_dia, texto).Salvar(kAna));
+        QCOMPARE(nota(m_dia, texto).Salvar(kAna), Resultado::Gravado);
         TAnotacao n = nota(m_dia);
-        n.Carregar(kAna);
+        QVERIFY(n.Carregar(kAna));
         QCOMPARE(n.Texto.size(), texto.size());
         QCOMPARE(n.Texto, texto);
     }
@@ -208,9 +208,9 @@ private slots:
         QFETCH(QString, erro);
         QFETCH(QString, sql);
         if (existe)
-            QVERIFY(nota(m_dia, QStringLiteral("guardada")).Salvar(login));
+            QCOMPARE(nota(m_dia, QStringLiteral("guardada")).Salvar(login), Resultado::Gravado);
 
-        QVERIFY(!nota(m_dia, texto).Salvar(login));
+        QCOMPARE(nota(m_dia, texto).Salvar(login), Resultado::Falhou);
         QCOMPARE(m_seams.messages->shown.size(), 1);
         const QString shown = m_seams.messages->shown.first();
         if (sql.isEmpty()) {
@@ -224,12 +224,13 @@ private slots:
 
         // nothing was stored, and a note already there is untouched
         TAnotacao n = nota(m_dia);
-        n.Carregar(login);
+        QVERIFY(n.Carregar(login));
         QCOMPARE(n.Texto, existe ? QStringLiteral("guardada") : QString());
         QCOMPARE(linhas(login), existe ? 1 : 0);
     }
 
-    // Without a connection only Salvar speaks; Carregar keeps what it had.
+    // Without a connection Salvar and Excluir speak; Carregar reports the
+    // failure to its caller and keeps what it had.
     void withoutAConnectionSaveAndDeleteSpeak()
     {
         Database semConexao;
@@ -237,13 +238,13 @@ private slots:
         n.Data = m_dia;
         n.Texto = QStringLiteral("mantido");
         QVERIFY(!n.Existe(kAna));
-        n.Carregar(kAna);
+        QVERIFY(!n.Carregar(kAna));
         QCOMPARE(n.Texto, QStringLiteral("mantido"));
         QVERIFY(m_seams.messages->shown.isEmpty());
         // a delete that did not happen says so: the screen keeps the text
-        QVERIFY(!n.Excluir(kAna));
+        QCOMPARE(n.Excluir(kAna), Resultado::Falhou);
         QCOMPARE(m_seams.messages->shown.size(), 1);
-        QVERIFY(!n.Salvar(kAna));
+        QCOMPARE(n.Salvar(kAna), Resultado::Falhou);
         QCOMPARE(m_seams.messages->shown.size(), 2);
     }
 
@@ -285,7 +286,7 @@ private slots:
             {4, kBia, QStringLiteral("4: compras")},
         };
         for (const auto &[dia, dono, texto] : notas)
-            QVERIFY(nota(EncodeDate(2026, 3, dia), texto).Salvar(dono));
+            QCOMPARE(nota(EncodeDate(2026, 3, dia), texto).Salvar(dono), Resultado::Gravado);
         m_seams.messages->clear();
 
         QList<TAnotacao> achadas{nota(m_dia, QStringLiteral("de antes"))};
@@ -309,7 +310,7 @@ private slots:
     // A failed search is an error, never "no notes", and says nothing itself.
     void withoutAConnectionTheSearchFails()
     {
-        QVERIFY(nota(m_dia, QStringLiteral("reunião")).Salvar(kAna));
+        QCOMPARE(nota(m_dia, QStringLiteral("reunião")).Salvar(kAna), Resultado::Gravado);
         m_seams.messages->clear();
         Database semConexao;
         QList<TAnotacao> achadas{nota(m_dia, QStringLiteral("de antes"))};

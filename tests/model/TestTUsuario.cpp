@@ -43,7 +43,7 @@ private:
         u.Email = login + QStringLiteral("@exemplo.com.br");
         u.Tipo = tipo;
         u.DataHora = 46364.5;
-        return u.Inserir();
+        return u.Inserir() == Resultado::Gravado;
     }
     bool autenticar(const QString &login, const QString &password, TUsuario *out = nullptr)
     {
@@ -170,7 +170,7 @@ private slots:
         QVERIFY(autenticar(QStringLiteral("carla"), QStringLiteral("senha"), &u));
         m_seams.messages->clear();
         u.Login = QStringLiteral("carla2");
-        QVERIFY(u.Alterar());
+        QCOMPARE(u.Alterar(), Resultado::Gravado);
         QCOMPARE(m_seams.messages->shown.last(),
                  QStringLiteral("Dados do usuário carla2 alterados com sucesso!"));
         QCOMPARE(u.LoginAnterior, QStringLiteral("carla2"));
@@ -179,7 +179,7 @@ private slots:
                  1);
         QCOMPARE(count(db(), QStringLiteral("ANOTACAO"), QStringLiteral("LOGIN = 'carla2'")), 1);
         u.Nome = QStringLiteral("Carla Segunda");
-        QVERIFY(u.Alterar());
+        QCOMPARE(u.Alterar(), Resultado::Gravado);
         QCOMPARE(scalar(db(), QStringLiteral("SELECT NOME FROM USUARIO WHERE LOGIN = 'carla2'")).toString(),
                  QStringLiteral("Carla Segunda"));
     }
@@ -189,7 +189,7 @@ private slots:
         TUsuario u(db());
         u.Login = QStringLiteral("fantasma");
         u.LoginAnterior = QStringLiteral("fantasma");
-        QVERIFY(!u.Alterar());
+        QCOMPARE(u.Alterar(), Resultado::Falhou);
         QCOMPARE(m_seams.messages->shown.size(), 1);
         QVERIFY(!m_seams.messages->shown.first().contains(QStringLiteral("sucesso")));
         QCOMPARE(count(db(), QStringLiteral("USUARIO"), QStringLiteral("LOGIN = 'fantasma'")), 0);
@@ -201,7 +201,7 @@ private slots:
         TUsuario u(db());
         u.Login = QStringLiteral("longo-demais-para-caber");
         u.Senha = scrambled(QStringLiteral("x"));
-        QVERIFY(!u.Inserir());
+        QCOMPARE(u.Inserir(), Resultado::Falhou);
         QCOMPARE(m_seams.messages->shown.size(), 1);
         const QString shown = m_seams.messages->shown.first();
         QVERIFY2(shown.startsWith(QStringLiteral("Erro Desconhecido ao Inserindo: \r\n")), qPrintable(shown));
@@ -221,7 +221,7 @@ private slots:
         u.Login = QStringLiteral("lukasz");
         u.Nome = QStringLiteral("Łukasz");
         u.Senha = scrambled(QStringLiteral("x"));
-        QVERIFY(!u.Inserir());
+        QCOMPARE(u.Inserir(), Resultado::Falhou);
         QCOMPARE(m_seams.messages->shown.size(), 1);
         QVERIFY2(m_seams.messages->shown.first().contains(QStringLiteral("Ł")),
                  qPrintable(m_seams.messages->shown.first()));

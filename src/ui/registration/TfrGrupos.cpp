@@ -181,7 +181,7 @@ void TfrGrupos::GRIDKeyDown(QKeyEvent *event)
     TGrupo grupo;
     grupo.Codigo = m_grupos->codigo(row);
     // a failed delete has been shown; the list is read again either way
-    [[maybe_unused]] const bool excluido = grupo.Excluir();
+    [[maybe_unused]] const Resultado excluido = grupo.Excluir();
     Carregar();
 }
 
@@ -259,7 +259,7 @@ void TfrGrupos::btnGravarClick()
     grupo.Codigo = m_codigo;
     grupo.Nome = nome; // as typed: the blanks around it are kept
     // each operation shows its own failure; then the screen keeps the typing
-    bool feito = true;
+    Resultado feito = Resultado::Gravado;
     switch (m_operacao) {
     case Novo: feito = grupo.Inserir(); break;
     case Alterar: feito = grupo.Alterar(); break;
@@ -270,7 +270,7 @@ void TfrGrupos::btnGravarClick()
         break;
     default: break;
     }
-    if (!feito) {
+    if (feito == Resultado::Falhou) {
         edtNomeGrupo->setFocus();
         return;
     }

@@ -277,7 +277,7 @@ void TfrAlteraSenha::btnOkClick()
     m_usuario.SomL = edtLembrete->text();
     m_usuario.VerC = edtVer_C->isChecked() ? 1 : 0;
     m_usuario.IncC = edtINC_C->isChecked() ? 1 : 0;
-    if (!m_usuario.Alterar()) {
+    if (m_usuario.Alterar() != Resultado::Gravado) {
         m_usuario = before;
         return;
     }

@@ -169,7 +169,7 @@ void TfrNovoUsuario::btnOkClick()
     u.VerC = 1;
     u.IncC = 1;
     u.Tipo = edtTipoUsuario->isChecked() ? 1 : 0;
-    if (!u.Inserir())
+    if (u.Inserir() != Resultado::Gravado)
         return; // the message was shown; the typing stays for a correction
     m_ultimo = u.Login;
     if (m_primeiro) {

@@ -448,7 +448,8 @@ void TfrPrincipalAC::carregarDiario()
     m_dataCarregada = QDateToDateTime(Data_Diario->date());
     Anotacao.Data = m_dataCarregada;
     Anotacao.Texto.clear();
-    Anotacao.Carregar(m_usuario.Login);
+    // a failed read shows an empty day; saving over it is an update of the stored note
+    [[maybe_unused]] const DbResult lida = Anotacao.Carregar(m_usuario.Login);
     m_carregando = true;
     edtTexto->setPlainText(Anotacao.Texto);
     m_carregando = false;
@@ -458,7 +459,7 @@ bool TfrPrincipalAC::salvarDiario(double data)
 {
     Anotacao.Data = data;
     Anotacao.Texto = edtTexto->toPlainText();
-    if (!Anotacao.Salvar(m_usuario.Login))
+    if (Anotacao.Salvar(m_usuario.Login) != Resultado::Gravado)
         return false;
     btnSalvar->setEnabled(false);
     return true;
@@ -500,7 +501,7 @@ void TfrPrincipalAC::btnLimparClick()
         return;
     Anotacao.Data = data;
     // a failed delete keeps the text on the screen: the note is still stored
-    if (!Anotacao.Excluir(m_usuario.Login))
+    if (Anotacao.Excluir(m_usuario.Login) != Resultado::Gravado)
         return;
     btnSalvar->setEnabled(false);
     m_carregando = true;

@@ -58,7 +58,7 @@ private slots:
         u.Nome = QStringLiteral("Ana");
         u.Email = QStringLiteral("ana@exemplo.com.br");
         u.Tipo = 0;
-        QVERIFY(u.Inserir());
+        QCOMPARE(u.Inserir(), Resultado::Gravado);
     }
     void init() { m_seams.messages->clear(); }
     void cleanupTestCase() { m_dm.reset(); }

@@ -192,7 +192,7 @@ private slots:
         u.Senha = ScrambleText(QStringLiteral("X"), 10);
         u.Nome = QStringLiteral("Bia");
         u.Tipo = 0;
-        QVERIFY(u.Inserir());
+        QCOMPARE(u.Inserir(), Resultado::Gravado);
         m_seams.messages->clear();
         TfrLogin dlg;
         whenModal<TfrLogin>([&](TfrLogin *d) {

@@ -33,7 +33,8 @@ QString nota(Database &db, const QString &login, const QDate &d)
 {
     TAnotacao a(db);
     a.Data = QDateToDateTime(d);
-    a.Carregar(login);
+    if (!a.Carregar(login))
+        return QStringLiteral("<erro de leitura>");
     return a.Texto;
 }
 
@@ -82,7 +83,7 @@ private slots:
         m_ana.Senha = ScrambleText(QStringLiteral("ABC"), 10);
         m_ana.Nome = QStringLiteral("Ana");
         m_ana.Tipo = 1;
-        QVERIFY(m_ana.Inserir());
+        QCOMPARE(m_ana.Inserir(), Resultado::Gravado);
         QVERIFY(m_ana.Autenticar());
         TfrPrincipalAC::Terminar = [this] { ++m_terminated; };
     }
@@ -202,7 +203,7 @@ private slots:
                  QStringLiteral("do dia 8"));
         TAnotacao a(db());
         a.Data = QDateToDateTime(QDate(2026, 12, 8));
-        QVERIFY(a.Excluir(QStringLiteral("ana")));
+        QCOMPARE(a.Excluir(QStringLiteral("ana")), Resultado::Gravado);
     }
 
     void closingHidesAndAsksOnlyWhenThereIsUnsavedText()
