@@ -1,8 +1,8 @@
 #include "data/TDM.h"
 
-#include "app/EmbeddedServer.h"
 #include "app/ProgramFolder.h"
 #include "data/DbError.h"
+#include "data/EmbeddedServer.h"
 #include "services/Seams.h"
 
 #include <QThread>

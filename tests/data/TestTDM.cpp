@@ -1,7 +1,7 @@
 // The data module's start: the engine's configuration line, the connection,
 // the one retry and the one message.
-#include "app/EmbeddedServer.h"
 #include "data/DbOperation.h"
+#include "data/EmbeddedServer.h"
 #include "data/Query.h"
 #include "data/TDM.h"
 #include "support/FakeSeams.h"

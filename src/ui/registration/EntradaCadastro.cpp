@@ -2,9 +2,9 @@
 
 #include "app/Settings.h"
 #include "data/TDM.h"
+#include "model/ConsultaCEP.h"
 #include "model/TPessoa.h"
 #include "model/TUsuario.h"
-#include "services/ConsultaCEP.h"
 #include "services/Seams.h"
 #include "ui/common/GroupList.h"
 #include "ui/common/GroupListModel.h"

@@ -1,4 +1,4 @@
-#include "app/EmbeddedServer.h"
+#include "data/EmbeddedServer.h"
 
 #include "app/ProgramFolder.h"
 #include "data/DbError.h"

@@ -1,4 +1,4 @@
-#include "services/ConsultaCEP.h"
+#include "model/ConsultaCEP.h"
 
 #include "app/Settings.h"
 #include "data/DbOperation.h"

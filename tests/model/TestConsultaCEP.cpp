@@ -5,7 +5,7 @@
 #include "app/Settings.h"
 #include "data/TDM.h"
 #include "data/Transaction.h"
-#include "services/ConsultaCEP.h"
+#include "model/ConsultaCEP.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/TestFolder.h"
