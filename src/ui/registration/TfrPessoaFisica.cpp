@@ -58,7 +58,11 @@ void mostrarData(MaskedEdit *edit, TDateTime d)
 
 } // namespace
 
-TfrPessoaFisica::TfrPessoaFisica(QWidget *parent) : QDialog(parent)
+TfrPessoaFisica::TfrPessoaFisica(QWidget *parent)
+    : TelaCadastroPessoa(
+          0, QStringLiteral("CADASTRO_PF"), QStringLiteral("cad_pf.htm"),
+          QStringLiteral("Exemplo: crie um grupo chamado Amigos para cadastrar todos os seus amigos."),
+          parent)
 {
     setObjectName(QStringLiteral("frPessoaFisica"));
     setWindowTitle(QStringLiteral("Pessoa Física"));
@@ -69,11 +73,7 @@ TfrPessoaFisica::TfrPessoaFisica(QWidget *parent) : QDialog(parent)
     connect(m_barra.btnNovo, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
     connect(m_barra.btnAlterar, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
     connect(m_barra.btnExcluir, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoClick);
-    connect(m_barra.btnGravar, &QToolButton::clicked, this, &TfrPessoaFisica::btnGravarClick);
-    connect(m_barra.btnCancelar, &QToolButton::clicked, this, &TfrPessoaFisica::btnCancelarClick);
-    connect(m_barra.btnSair, &QToolButton::clicked, this, &TfrPessoaFisica::btnSairClick);
-    connect(m_grupo.btnNovoGrupo, &QToolButton::clicked, this, &TfrPessoaFisica::btnNovoGrupoClick);
-    connect(m_grupo.txtGrupo, &GroupList::grupoSelecionado, this, &TfrPessoaFisica::txtGrupoCloseUp);
+    LigarBarraEGrupo();
 
     // creation
     PreencherNomes();
@@ -82,7 +82,7 @@ TfrPessoaFisica::TfrPessoaFisica(QWidget *parent) : QDialog(parent)
     edtZona->setText(QStringLiteral("000"));
     edtSeccao->setText(QStringLiteral("000"));
     edtTitulo->setText(kTituloZerado);
-    PreencherGrupos();
+    m_grupo.preencher();
 }
 
 QStringList TfrPessoaFisica::Tratamentos()
@@ -422,70 +422,21 @@ void TfrPessoaFisica::criarControles()
     ReceberTeclas(this);
 }
 
-void TfrPessoaFisica::showEvent(QShowEvent *event)
+void TfrPessoaFisica::TeclaNoCampo(QObject *campo, QKeyEvent *event)
 {
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    if (campo == m_endereco->edtCEP)
+        edtCEPKeyDown(event);
+    else
+        event->ignore();
 }
 
-void TfrPessoaFisica::FormShow()
+void TfrPessoaFisica::DuploCliqueNoCampo(QObject *campo)
 {
-    AlternarEdicao();
-    RestaurarEstadoEPagina(m_endereco->edtEstado, PageControl1, QStringLiteral("CADASTRO_PF"),
-                           m_operacao == Alterar);
+    if (campo == edtEmail)
+        edtEmailDblClick();
+    else if (campo == edtMSN)
+        edtMSNDblClick();
 }
-
-void TfrPessoaFisica::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}
-
-void TfrPessoaFisica::FormClose()
-{
-    GuardarEstadoEPagina(m_endereco->edtEstado, PageControl1, QStringLiteral("CADASTRO_PF"));
-}
-
-void TfrPessoaFisica::keyPressEvent(QKeyEvent *event)
-{
-    FormKeyDown(event);
-    if (!event->isAccepted())
-        QDialog::keyPressEvent(event);
-}
-
-bool TfrPessoaFisica::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        FormKeyDown(key);
-        if (key->isAccepted())
-            return true;
-        if (watched == m_endereco->edtCEP) {
-            edtCEPKeyDown(key);
-            if (key->isAccepted())
-                return true;
-        }
-        key->setAccepted(true); // Qt's default for the widget that gets it
-    } else if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == edtEmail)
-            edtEmailDblClick();
-        else if (watched == edtMSN)
-            edtMSNDblClick();
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TfrPessoaFisica::FormKeyDown(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F1) {
-        OpenHelp(QStringLiteral("cad_pf.htm"));
-        event->accept();
-        return;
-    }
-    event->ignore();
-}
-
 void TfrPessoaFisica::edtEmailDblClick()
 {
     if (!edtEmail->text().isEmpty())
@@ -510,21 +461,6 @@ void TfrPessoaFisica::edtCEPKeyDown(QKeyEvent *event)
 void TfrPessoaFisica::PreencherNomes()
 {
     EntradaCadastro::PreencherNomes(edtNome, TPessoaFisica());
-}
-
-void TfrPessoaFisica::PreencherGrupos()
-{
-    m_grupo.preencher();
-}
-
-void TfrPessoaFisica::txtGrupoCloseUp()
-{
-    AtualizarRotuloGrupo();
-}
-
-void TfrPessoaFisica::AtualizarRotuloGrupo()
-{
-    m_grupo.atualizarRotulo();
 }
 
 void TfrPessoaFisica::AlternarEdicao()
@@ -740,80 +676,34 @@ std::optional<TPessoaFisica> TfrPessoaFisica::LerPessoa()
     return p;
 }
 
-void TfrPessoaFisica::btnGravarClick()
+std::optional<TelaCadastroPessoa::Gravacao> TfrPessoaFisica::ExecutarOperacao()
 {
     std::optional<TPessoaFisica> lida = LerPessoa();
     if (!lida)
-        return;
-    TPessoaFisica &p = *lida;
+        return std::nullopt;
+    Gravacao feito = Executar(*lida);
+    feito.email = lida->Email;
+    return feito;
+}
 
-    // the pending operation
-    Resultado resultado = Resultado::Recusado;
-    bool predios = false;
-    switch (m_operacao) {
-    case Novo:
-        if (IsKeyDown(KeyboardState::Control)) {
-            predios = true;
-            Telas::Predios(this, p, QStringLiteral("Inserindo contatos para : ") + p.Nome);
-        } else {
-            resultado = p.Inserir();
-        }
-        break;
-    case Alterar:
-        // nobody picked: there is no person 0 to change
-        if (m_identificador > 0) {
-            p.NomeAntigo = m_nomeAntigo;
-            resultado = p.Alterar();
-        }
-        break;
-    case Excluir:
-        if (m_identificador > 0)
-            resultado = p.Excluir();
-        break;
-    default: break;
+void TfrPessoaFisica::Inserir(TPessoa &pessoa, Gravacao &feito)
+{
+    // Ctrl held: the apartments of a building, entered from this record
+    if (IsKeyDown(KeyboardState::Control)) {
+        feito.outraTela = true;
+        Telas::Predios(this, static_cast<TPessoaFisica &>(pessoa),
+                       QStringLiteral("Inserindo contatos para : ") + pessoa.Nome);
+    } else {
+        TelaCadastroPessoa::Inserir(pessoa, feito);
     }
+}
+void TfrPessoaFisica::AbrirAcessoRapido(qint32 identificador, const QString &resumo)
+{
+    Telas::AcessoRapidoPF(this, identificador, resumo);
+}
 
-    // a declined question or a failed write keeps what the user typed;
-    // a change or delete with nobody picked has nothing to act on and ends as usual
-    const bool tentou = !predios && (m_operacao == Novo || (m_operacao != Nenhuma && m_identificador > 0));
-    if (tentou && resultado != Resultado::Gravado)
-        return;
-
-    // the quick-access window only for a person that exists: the inserted one's
-    // identifier, or the one changed
-    if (!predios && resultado == Resultado::Gravado && (m_operacao == Novo || m_operacao == Alterar) &&
-        QuickAccessEnabled(0)) {
-        const qint32 salvo = m_operacao == Novo ? p.Identificador : m_identificador;
-        if (salvo > 0)
-            Telas::AcessoRapidoPF(this, salvo, ResumoAcessoRapido(m_grupo.nomeDoGrupo(), p.Nome, p.Email));
-    }
-
-    // back to browsing
-    lblLogin->clear();
-    m_operacao = Nenhuma;
-    m_identificador = 0;
-    if (m_barra.btnGravar->isEnabled())
-        AlternarEdicao();
+void TfrPessoaFisica::DepoisDeGravar()
+{
     edtDataNascimento->setValue(QString());
     edtClienteDesde->setValue(QString());
-    PreencherNomes();
-    m_nomeAntigo.clear();
-}
-
-void TfrPessoaFisica::btnCancelarClick()
-{
-    AlternarEdicao();
-    m_operacao = Nenhuma;
-    m_identificador = 0;
-}
-
-void TfrPessoaFisica::btnSairClick()
-{
-    close();
-}
-
-void TfrPessoaFisica::btnNovoGrupoClick()
-{
-    Telas::Grupos(this);
-    PreencherGrupos();
 }

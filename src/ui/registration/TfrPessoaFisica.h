@@ -1,9 +1,7 @@
 #pragma once
 
 #include "model/TPessoaFisica.h"
-#include "ui/registration/EntradaCadastro.h"
-
-#include <QDialog>
+#include "ui/registration/TelaCadastroPessoa.h"
 
 #include <memory>
 #include <optional>
@@ -30,16 +28,9 @@ class QToolButton;
 // or change (never for person 0), the contact persons of the unsaved
 // individual instead of the insert while Ctrl is held, the groups (the group
 // list is read again after it).
-class TfrPessoaFisica : public QDialog {
+class TfrPessoaFisica : public TelaCadastroPessoa {
     Q_OBJECT
 public:
-    enum Operacao {
-        Nenhuma = EntradaCadastro::Nenhuma,
-        Novo = EntradaCadastro::Novo,
-        Alterar = EntradaCadastro::Alterar,
-        Excluir = EntradaCadastro::Excluir
-    };
-
     explicit TfrPessoaFisica(QWidget *parent = nullptr);
 
     // Fills every control from the record and remembers its identifier,
@@ -49,49 +40,31 @@ public:
     // Alterando", the five buttons disabled, the person shown, operation 2.
     void AbrirParaAlterar(const TPessoaFisica &pessoa);
 
-    int operacao() const { return m_operacao; }
-    int identificador() const { return m_identificador; }
-
     static QStringList Tratamentos();
     static QStringList Estados();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void done(int result) override;
+    std::optional<Gravacao> ExecutarOperacao() override;
+    void Inserir(TPessoa &pessoa, Gravacao &feito) override;
+    void AlternarEdicao() override;
+    void PreencherNomes() override;
+    void AbrirAcessoRapido(qint32 identificador, const QString &resumo) override;
+    void DepoisDeGravar() override;
+    void TeclaNoCampo(QObject *campo, QKeyEvent *event) override;
+    void DuploCliqueNoCampo(QObject *campo) override;
 
 private slots:
-    void FormShow();
-    void FormKeyDown(QKeyEvent *event);
     void btnNovoClick(); // also "&Alterar" and "&Excluir": the button's tag is the pending operation
-    void btnGravarClick();
-    void btnCancelarClick();
-    void btnSairClick();
-    void btnNovoGrupoClick();
-    void txtGrupoCloseUp();
     void edtEmailDblClick();
     void edtMSNDblClick();
     void edtCEPKeyDown(QKeyEvent *event);
 
 private:
     void criarControles();
-    void PreencherNomes();
-    void PreencherGrupos();
-    void AtualizarRotuloGrupo();
-    void AlternarEdicao();
     void LimparParaNovo();
-    void FormClose();
-    // Steps 1 to 14 of "Confirmar": the checks (with their messages) and the
-    // record built from the fields; nothing when a check stops the save.
+    // The checks of "Confirmar" (with their messages) and the record built
+    // from the fields; nothing when a check stops the save.
     std::optional<TPessoaFisica> LerPessoa();
-
-    // tool bar and group line first; the address and bank fields are built in place
-    EntradaCadastro::BarraFerramentas m_barra{this};
-    EntradaCadastro::LinhaGrupo m_grupo{
-        this, QStringLiteral("Exemplo: crie um grupo chamado Amigos para cadastrar todos os seus amigos.")};
-    std::unique_ptr<EntradaCadastro::CamposEndereco> m_endereco;
-    std::unique_ptr<EntradaCadastro::ContasBancarias> m_contas;
 
     QCheckBox *edtPublica = nullptr;
     QComboBox *edtTratamento = nullptr;
@@ -106,10 +79,8 @@ private:
     QLineEdit *edtVoIP = nullptr;
     QLineEdit *edtEmail = nullptr;
     QLineEdit *edtMSN = nullptr;
-    QLabel *lblLogin = nullptr;
     QGroupBox *DadosContato = nullptr;
     QGroupBox *DadosPaginas = nullptr;
-    QTabWidget *PageControl1 = nullptr;
 
     QLineEdit *edtProfissao = nullptr;
     QLineEdit *edtLocalTrabalho = nullptr;
@@ -135,8 +106,5 @@ private:
     QLineEdit *edtCodSegVisa = nullptr;
     QLineEdit *edtCodSegMaster = nullptr;
 
-    int m_operacao = Nenhuma;
-    qint32 m_identificador = 0;
     QString m_vendedora; // VENDEDORA of the individual shown, written back unchanged
-    QString m_nomeAntigo;
 };

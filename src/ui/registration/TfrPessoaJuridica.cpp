@@ -46,7 +46,12 @@ bool ehEnter(const QKeyEvent *event)
 
 } // namespace
 
-TfrPessoaJuridica::TfrPessoaJuridica(QWidget *parent) : QDialog(parent)
+TfrPessoaJuridica::TfrPessoaJuridica(QWidget *parent)
+    : TelaCadastroPessoa(
+          1, QStringLiteral("CADASTRO_PJ"), QStringLiteral("cad_pj.htm"),
+          QStringLiteral("Exemplo: crie um grupo chamado Bancos para cadastrar todos os bancos "
+                         "com que você trabalha."),
+          parent)
 {
     setObjectName(QStringLiteral("frPessoaJuridica"));
     setWindowTitle(QStringLiteral("Pessoa Jurídica"));
@@ -57,11 +62,7 @@ TfrPessoaJuridica::TfrPessoaJuridica(QWidget *parent) : QDialog(parent)
     connect(m_barra.btnNovo, &QToolButton::clicked, this, &TfrPessoaJuridica::btnNovoClick);
     connect(m_barra.btnAlterar, &QToolButton::clicked, this, &TfrPessoaJuridica::btnNovoClick);
     connect(m_barra.btnExcluir, &QToolButton::clicked, this, &TfrPessoaJuridica::btnNovoClick);
-    connect(m_barra.btnGravar, &QToolButton::clicked, this, &TfrPessoaJuridica::btnGravarClick);
-    connect(m_barra.btnCancelar, &QToolButton::clicked, this, &TfrPessoaJuridica::btnCancelarClick);
-    connect(m_barra.btnSair, &QToolButton::clicked, this, &TfrPessoaJuridica::btnSairClick);
-    connect(m_grupo.btnNovoGrupo, &QToolButton::clicked, this, &TfrPessoaJuridica::btnNovoGrupoClick);
-    connect(m_grupo.txtGrupo, &GroupList::grupoSelecionado, this, &TfrPessoaJuridica::txtGrupoCloseUp);
+    LigarBarraEGrupo();
     connect(btnExibirContatos, &QPushButton::clicked, this, &TfrPessoaJuridica::btnExibirContatosClick);
 
     // creation
@@ -272,71 +273,23 @@ void TfrPessoaJuridica::criarControles()
     ReceberTeclas(this);
 }
 
-void TfrPessoaJuridica::showEvent(QShowEvent *event)
+void TfrPessoaJuridica::TeclaNoCampo(QObject *campo, QKeyEvent *event)
 {
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    if (campo == m_endereco->edtCEP)
+        edtCEPKeyDown(event);
+    else if (campo == edtIE || campo == m_endereco->edtNumero || campo == m_endereco->edtCP)
+        edtIEKeyDown(event);
+    else
+        event->ignore();
 }
 
-void TfrPessoaJuridica::FormShow()
+void TfrPessoaJuridica::DuploCliqueNoCampo(QObject *campo)
 {
-    AlternarEdicao();
-    RestaurarEstadoEPagina(m_endereco->edtEstado, PageControl1, QStringLiteral("CADASTRO_PJ"),
-                           m_operacao == Alterar);
+    if (campo == edtEmail)
+        edtEmailDblClick();
+    else if (campo == edtHomePage)
+        edtHomePageDblClick();
 }
-
-void TfrPessoaJuridica::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}
-
-void TfrPessoaJuridica::FormClose()
-{
-    GuardarEstadoEPagina(m_endereco->edtEstado, PageControl1, QStringLiteral("CADASTRO_PJ"));
-}
-
-void TfrPessoaJuridica::keyPressEvent(QKeyEvent *event)
-{
-    FormKeyDown(event);
-    if (!event->isAccepted())
-        QDialog::keyPressEvent(event);
-}
-
-bool TfrPessoaJuridica::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        FormKeyDown(key);
-        if (key->isAccepted())
-            return true;
-        if (watched == m_endereco->edtCEP)
-            edtCEPKeyDown(key);
-        else if (watched == edtIE || watched == m_endereco->edtNumero || watched == m_endereco->edtCP)
-            edtIEKeyDown(key);
-        if (key->isAccepted())
-            return true;
-        key->setAccepted(true); // Qt's default for the widget that gets it
-    } else if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == edtEmail)
-            edtEmailDblClick();
-        else if (watched == edtHomePage)
-            edtHomePageDblClick();
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TfrPessoaJuridica::FormKeyDown(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F1) {
-        OpenHelp(QStringLiteral("cad_pj.htm"));
-        event->accept();
-        return;
-    }
-    event->ignore();
-}
-
 void TfrPessoaJuridica::edtCEPKeyDown(QKeyEvent *event)
 {
     event->setAccepted(ehEnter(event));
@@ -367,11 +320,6 @@ void TfrPessoaJuridica::edtHomePageDblClick()
 void TfrPessoaJuridica::PreencherNomes()
 {
     EntradaCadastro::PreencherNomes(edtNome, TPessoaJuridica());
-}
-
-void TfrPessoaJuridica::txtGrupoCloseUp()
-{
-    m_grupo.atualizarRotulo();
 }
 
 void TfrPessoaJuridica::AlternarEdicao()
@@ -555,74 +503,19 @@ std::optional<TPessoaJuridica> TfrPessoaJuridica::LerPessoa()
     return p;
 }
 
-void TfrPessoaJuridica::btnGravarClick()
+std::optional<TelaCadastroPessoa::Gravacao> TfrPessoaJuridica::ExecutarOperacao()
 {
     std::optional<TPessoaJuridica> lida = LerPessoa();
     if (!lida)
-        return;
-    TPessoaJuridica &p = *lida;
-
-    // the pending operation
-    Resultado resultado = Resultado::Recusado;
-    switch (m_operacao) {
-    case Novo: resultado = p.Inserir(); break;
-    case Alterar:
-        // nobody picked: there is no company 0 to change
-        if (m_identificador > 0) {
-            p.NomeAntigo = m_nomeAntigo;
-            resultado = p.Alterar();
-        }
-        break;
-    case Excluir:
-        if (m_identificador > 0)
-            resultado = p.Excluir();
-        break;
-    default: break;
-    }
-
-    // a declined question or a failed write keeps what the user typed;
-    // a change or delete with nobody picked has nothing to act on and ends as usual
-    const bool tentou = m_operacao == Novo || (m_operacao != Nenhuma && m_identificador > 0);
-    if (tentou && resultado != Resultado::Gravado)
-        return;
-
-    // the quick-access window only for a company that exists: the inserted one's
-    // identifier, or the one changed
-    if (resultado == Resultado::Gravado && (m_operacao == Novo || m_operacao == Alterar) &&
-        QuickAccessEnabled(1)) {
-        const qint32 salvo = m_operacao == Novo ? p.Identificador : m_identificador;
-        if (salvo > 0)
-            Telas::AcessoRapidoPJ(this, salvo, ResumoAcessoRapido(m_grupo.nomeDoGrupo(), p.Nome, p.Email));
-    }
-
-    // back to browsing
-    lblLogin->clear();
-    m_operacao = Nenhuma;
-    m_identificador = 0;
-    if (m_barra.editando())
-        AlternarEdicao();
-    PreencherNomes();
-    m_nomeAntigo.clear();
+        return std::nullopt;
+    Gravacao feito = Executar(*lida);
+    feito.email = lida->Email;
+    return feito;
 }
-
-void TfrPessoaJuridica::btnCancelarClick()
+void TfrPessoaJuridica::AbrirAcessoRapido(qint32 identificador, const QString &resumo)
 {
-    AlternarEdicao();
-    m_operacao = Nenhuma;
-    m_identificador = 0;
+    Telas::AcessoRapidoPJ(this, identificador, resumo);
 }
-
-void TfrPessoaJuridica::btnSairClick()
-{
-    close();
-}
-
-void TfrPessoaJuridica::btnNovoGrupoClick()
-{
-    Telas::Grupos(this);
-    m_grupo.preencher();
-}
-
 void TfrPessoaJuridica::btnExibirContatosClick()
 {
     if (m_identificador <= 0)

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "model/TPessoaJuridica.h"
-#include "ui/registration/EntradaCadastro.h"
+#include "ui/registration/TelaCadastroPessoa.h"
 
-#include <QDialog>
 #include <QList>
 
 #include <memory>
@@ -31,16 +30,9 @@ class QValidator;
 // search to pick a company, the quick-access window after a saved insert or
 // change (never for company 0), the company's contact persons, the groups
 // (the group list is read again after it).
-class TfrPessoaJuridica : public QDialog {
+class TfrPessoaJuridica : public TelaCadastroPessoa {
     Q_OBJECT
 public:
-    enum Operacao {
-        Nenhuma = EntradaCadastro::Nenhuma,
-        Novo = EntradaCadastro::Novo,
-        Alterar = EntradaCadastro::Alterar,
-        Excluir = EntradaCadastro::Excluir
-    };
-
     explicit TfrPessoaJuridica(QWidget *parent = nullptr);
 
     // Fills every control from the record and remembers its identifier and
@@ -50,30 +42,22 @@ public:
     // Alterando", the five buttons disabled, the company shown, operation 2.
     void AbrirParaAlterar(const TPessoaJuridica &pessoa);
 
-    int operacao() const { return m_operacao; }
-    int identificador() const { return m_identificador; }
-
     static QStringList Estados();
     // What the shell opens for a web page: "http://" in front of an address
     // written without a scheme ("www.empresa.com.br"), any other as it is.
     static QString EnderecoWeb(const QString &pagina);
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void done(int result) override;
+    std::optional<Gravacao> ExecutarOperacao() override;
+    void AlternarEdicao() override;
+    void PreencherNomes() override;
+    void AbrirAcessoRapido(qint32 identificador, const QString &resumo) override;
+    void TeclaNoCampo(QObject *campo, QKeyEvent *event) override;
+    void DuploCliqueNoCampo(QObject *campo) override;
 
 private slots:
-    void FormShow();
-    void FormKeyDown(QKeyEvent *event);
     void btnNovoClick(); // also "&Alterar" and "&Excluir": the button's tag is the pending operation
-    void btnGravarClick();
-    void btnCancelarClick();
-    void btnSairClick();
-    void btnNovoGrupoClick();
     void btnExibirContatosClick();
-    void txtGrupoCloseUp();
     void edtEmailDblClick();
     void edtHomePageDblClick();
     void edtCEPKeyDown(QKeyEvent *event);
@@ -82,23 +66,14 @@ private slots:
 
 private:
     void criarControles();
-    void PreencherNomes();
-    void AlternarEdicao();
     void LimparParaNovo();
-    void FormClose();
     // The IE field as a plain field again, showing these digits.
     void MostrarIE(const QString &digitos);
     // The five telephone fields with their masks.
     QList<std::pair<MaskedEdit *, QStringList>> CamposFone() const;
-    // Steps 1 to 5 of "Confirmar": the checks (with their questions) and the
-    // record built from the fields; nothing when a check stops the save.
+    // The checks of "Confirmar" (with their questions) and the record built
+    // from the fields; nothing when a check stops the save.
     std::optional<TPessoaJuridica> LerPessoa();
-
-    EntradaCadastro::BarraFerramentas m_barra{this};
-    EntradaCadastro::LinhaGrupo m_grupo{
-        this,
-        QStringLiteral("Exemplo: crie um grupo chamado Bancos para cadastrar todos os bancos com que você "
-                       "trabalha.")};
 
     QCheckBox *edtPublica = nullptr;
     QPushButton *btnExibirContatos = nullptr;
@@ -109,7 +84,6 @@ private:
     QCheckBox *edtGuiaEmergencia = nullptr;
 
     QGroupBox *DadosPaginas = nullptr;
-    QTabWidget *PageControl1 = nullptr;
     QGroupBox *GroupBox3 = nullptr;
     MaskedEdit *edtFone = nullptr;
     MaskedEdit *edtFoneFax = nullptr;
@@ -120,14 +94,6 @@ private:
     QLineEdit *edtVoIP = nullptr;
 
     QGroupBox *GroupBox4 = nullptr;
-    std::unique_ptr<EntradaCadastro::CamposEndereco> m_endereco;
     QPlainTextEdit *edtObs = nullptr;
     QLineEdit *edtHomePage = nullptr;
-    QLabel *lblLogin = nullptr;
-
-    std::unique_ptr<EntradaCadastro::ContasBancarias> m_contas;
-
-    int m_operacao = Nenhuma;
-    qint32 m_identificador = 0;
-    QString m_nomeAntigo;
 };
