@@ -48,48 +48,9 @@ std::vector<PessoaResumo> ler(const QString &sql, const QString &login, bool eme
         else
             q.setText(QStringLiteral("NOME"), nome);
         q.open();
-        const Field fGrupo = q.field(QStringLiteral("NOME_GRUPO"));
-        const Field fId = q.field(QStringLiteral("IDENTIFICADOR"));
-        const Field fTratamento = q.field(QStringLiteral("TRATAMENTO"));
-        const Field fNome = q.field(QStringLiteral("NOME"));
-        const Field fFone1 = q.field(QStringLiteral("FONE_RESIDENCIAL"));
-        const Field fFone2 = q.field(QStringLiteral("FONE_COMERCIAL"));
-        const Field fFone3 = q.field(QStringLiteral("FONE_CELULAR"));
-        const Field fEmail = q.field(QStringLiteral("EMAIL"));
-        const Field fMsn = q.field(QStringLiteral("MSN"));
-        const Field fTipo = q.field(QStringLiteral("TIPO_PESSOA"));
-        const Field fCidade = q.field(QStringLiteral("CIDADE"));
-        const Field fEstado = q.field(QStringLiteral("ESTADO"));
-        const Field fRua = q.field(QStringLiteral("RUA"));
-        const Field fNumero = q.field(QStringLiteral("NUMERO"));
-        const Field fBairro = q.field(QStringLiteral("BAIRRO"));
-        const Field fCep = q.field(QStringLiteral("CEP"));
-        const Field fProfissao = q.field(QStringLiteral("PROFISSAO"));
-        while (q.next()) {
-            PessoaResumo p;
-            p.TipoPessoa = fTipo.asInt();
-            p.Identificador = fId.asInt();
-            p.Tratamento = fTratamento.asString();
-            p.Nome = fNome.asString();
-            p.Cidade = fCidade.asString();
-            p.Estado = fEstado.asString();
-            p.Fone1 = FormatPhone(fFone1.asString());
-            p.Fone2 = FormatPhone(fFone2.asString());
-            p.Fone3 = p.TipoPessoa == PessoaResumo::Fisica ? FormatPhone(fFone3.asString())
-                                                           : FormatFone0800(fFone3.asString());
-            p.Email = fEmail.asString();
-            p.Msn = fMsn.asString();
-            p.Grupo = fGrupo.asString();
-            p.Rua = fRua.asString();
-            p.Bairro = fBairro.asString();
-            p.Profissao = fProfissao.asString();
-            if (emergencia) {
-                p.Cep = FormatFloat(QStringLiteral("00000\"-\"000"), fCep.asInt());
-                const int numero = fNumero.asInt();
-                p.Numero = numero == 0 ? QStringLiteral("s/n") : FormatFloat(QStringLiteral("000"), numero);
-            }
-            lidas.push_back(std::move(p));
-        }
+        const LeitorPessoaResumo leitor(q, emergencia);
+        while (q.next())
+            lidas.push_back(leitor.Ler());
     });
     if (resultado)
         *resultado = r;
@@ -99,6 +60,47 @@ std::vector<PessoaResumo> ler(const QString &sql, const QString &login, bool eme
 }
 
 } // namespace
+
+LeitorPessoaResumo::LeitorPessoaResumo(const Query &q, bool comEndereco)
+    : m_grupo(q.field(QStringLiteral("NOME_GRUPO"))), m_id(q.field(QStringLiteral("IDENTIFICADOR"))),
+      m_tratamento(q.field(QStringLiteral("TRATAMENTO"))), m_nome(q.field(QStringLiteral("NOME"))),
+      m_fone1(q.field(QStringLiteral("FONE_RESIDENCIAL"))),
+      m_fone2(q.field(QStringLiteral("FONE_COMERCIAL"))), m_fone3(q.field(QStringLiteral("FONE_CELULAR"))),
+      m_email(q.field(QStringLiteral("EMAIL"))), m_msn(q.field(QStringLiteral("MSN"))),
+      m_tipo(q.field(QStringLiteral("TIPO_PESSOA"))), m_cidade(q.field(QStringLiteral("CIDADE"))),
+      m_estado(q.field(QStringLiteral("ESTADO"))), m_rua(q.field(QStringLiteral("RUA"))),
+      m_numero(q.field(QStringLiteral("NUMERO"))), m_bairro(q.field(QStringLiteral("BAIRRO"))),
+      m_cep(q.field(QStringLiteral("CEP"))), m_profissao(q.field(QStringLiteral("PROFISSAO"))),
+      m_comEndereco(comEndereco)
+{
+}
+
+PessoaResumo LeitorPessoaResumo::Ler() const
+{
+    PessoaResumo p;
+    p.TipoPessoa = m_tipo.asInt();
+    p.Identificador = m_id.asInt();
+    p.Tratamento = m_tratamento.asString();
+    p.Nome = m_nome.asString();
+    p.Cidade = m_cidade.asString();
+    p.Estado = m_estado.asString();
+    p.Fone1 = FormatPhone(m_fone1.asString());
+    p.Fone2 = FormatPhone(m_fone2.asString());
+    p.Fone3 = p.TipoPessoa == PessoaResumo::Fisica ? FormatPhone(m_fone3.asString())
+                                                   : FormatFone0800(m_fone3.asString());
+    p.Email = m_email.asString();
+    p.Msn = m_msn.asString();
+    p.Grupo = m_grupo.asString();
+    p.Rua = m_rua.asString();
+    p.Bairro = m_bairro.asString();
+    p.Profissao = m_profissao.asString();
+    if (m_comEndereco) {
+        p.Cep = FormatFloat(QStringLiteral("00000\"-\"000"), m_cep.asInt());
+        const int numero = m_numero.asInt();
+        p.Numero = numero == 0 ? QStringLiteral("s/n") : FormatFloat(QStringLiteral("000"), numero);
+    }
+    return p;
+}
 
 QString PessoaResumo::LinhaEmergencia() const
 {

@@ -2,6 +2,8 @@
 
 #include "data/DbOperation.h"
 
+#include "data/Query.h"
+
 #include <QString>
 
 #include <vector>
@@ -46,4 +48,20 @@ struct PessoaResumo {
     static QString ComandoPorNome();
     static std::vector<PessoaResumo> PorNome(const QString &login, const QString &texto,
                                              DbResult *resultado = nullptr);
+};
+
+// Reads the rows of a telephone-list statement (the columns above: NOME_GRUPO,
+// IDENTIFICADOR, TRATAMENTO, NOME, the three telephones, EMAIL, MSN,
+// TIPO_PESSOA, the address and PROFISSAO) into entries, one row at a time.
+class LeitorPessoaResumo {
+public:
+    // `comEndereco` also fills Cep and Numero.
+    LeitorPessoaResumo(const Query &q, bool comEndereco);
+    // The query's current row.
+    PessoaResumo Ler() const;
+
+private:
+    Field m_grupo, m_id, m_tratamento, m_nome, m_fone1, m_fone2, m_fone3, m_email, m_msn, m_tipo, m_cidade,
+        m_estado, m_rua, m_numero, m_bairro, m_cep, m_profissao;
+    bool m_comEndereco;
 };

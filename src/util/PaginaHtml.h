@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,10 @@ QString TextoParaHtml(const QString &texto);
 // numeric entity, so nothing is lost (a surrogate pair is one entity).
 QByteArray PaginaWin1252(const QString &html);
 
+// Where a stored web page leads: the text itself when it already names
+// http:// or https://, otherwise "http://" before it.
+QString EnderecoHomePage(const QString &homePage);
+
 // Writes the lines, each followed by CR LF, replacing the file whole (a
 // failed write leaves the old file as it was). False with a Portuguese
 // message in *erro when the file cannot be written.
@@ -22,8 +27,26 @@ bool GravarPagina(const QString &caminho, const QStringList &linhas, QString *er
 // The same for a page already joined into one text.
 bool GravarPagina(const QString &caminho, const QString &texto, QString *erro = nullptr);
 
-// Writes the page as `arquivo` in the program's folder and opens it in the
-// browser. When it cannot be written the user is told and nothing is opened:
-// an older page of that name would show somebody else's data.
-bool GravarEAbrirPagina(const QString &arquivo, const QString &texto);
-bool GravarEAbrirPagina(const QString &arquivo, const QStringList &linhas);
+// A page written line by line while it is made, for lists too long to hold
+// as one text. The older file stays whole until Concluir(): a page dropped
+// before that (a failed statement) leaves it as it was.
+class GravadorPagina {
+public:
+    explicit GravadorPagina(const QString &caminho);
+    GravadorPagina(const GravadorPagina &) = delete;
+    GravadorPagina &operator=(const GravadorPagina &) = delete;
+
+    // The line and CR LF, in Windows-1252 as PaginaWin1252 makes it.
+    void Linha(const QString &linha);
+    // Replaces the older file. False with a Portuguese message in *erro when
+    // the file could not be opened or written.
+    bool Concluir(QString *erro = nullptr);
+
+private:
+    static constexpr qsizetype kBuffer = 256 * 1024;
+    void descarregar();
+
+    QSaveFile m_arquivo;
+    QByteArray m_buffer; // lines not yet handed to the file
+    bool m_ok;
+};

@@ -29,6 +29,7 @@
 #include "ui/registration/TfrMostraImg.h"
 #include "ui/registration/TfrPessoaFisica.h"
 #include "ui/registration/TfrPessoaJuridica.h"
+#include "ui/reports/TfrFones.h"
 #include "ui/search/TfrPesquisaPessoaFisica.h"
 #include "ui/search/TfrPesquisaPessoaJuridica.h"
 #include "ui/session/TfrAlteraSenha.h"
@@ -341,6 +342,9 @@ private:
              []() -> Ptr { return std::make_unique<TfrPrimeiroUsuario>(); }},
             {QStringLiteral("TfrBackUP"), Esc::Cancela, QStringLiteral("its \"Close\" button"),
              []() -> Ptr { return std::make_unique<TfrBackUP>(); }},
+            {QStringLiteral("TfrFones"), Esc::Cancela,
+             QStringLiteral("prints lists: what is typed only filters them"),
+             []() -> Ptr { return std::make_unique<TfrFones>(kLogin); }},
         };
     }
 

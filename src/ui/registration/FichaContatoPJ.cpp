@@ -33,15 +33,6 @@ const QString kFonteContato = QStringLiteral("<font face=\"Arial\" size=\"3\" co
 
 } // namespace
 
-QString EnderecoHomePage(const QString &homePage)
-{
-    const QString t = homePage.trimmed();
-    if (t.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive) ||
-        t.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive))
-        return t;
-    return QStringLiteral("http://") + t;
-}
-
 QString FichaContatoPJ(const TPessoaJuridica &empresa, const QList<TContato_PJ> &contatos)
 {
     const QString nome = esc(empresa.Nome);

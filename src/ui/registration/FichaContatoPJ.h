@@ -2,6 +2,7 @@
 
 #include "model/TContato_PJ.h"
 #include "model/TPessoaJuridica.h"
+#include "util/PaginaHtml.h"
 
 #include <QList>
 #include <QString>
@@ -11,7 +12,3 @@
 // read from the database is escaped, so a name holding "<" or "&" shows as
 // typed and never becomes markup.
 QString FichaContatoPJ(const TPessoaJuridica &empresa, const QList<TContato_PJ> &contatos);
-
-// Where a stored web page leads: the text itself when it already names
-// http:// or https://, otherwise "http://" before it.
-QString EnderecoHomePage(const QString &homePage);
