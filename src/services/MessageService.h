@@ -10,6 +10,12 @@ public:
     virtual ~MessageService() = default;
     // A modal box with an Ok button.
     virtual void show(const QString &text, Kind kind = Kind::Information) = 0;
+    // The same with a title of its own instead of the program's.
+    virtual void showTitled(const QString &title, const QString &text, Kind kind = Kind::Information)
+    {
+        (void)title;
+        show(text, kind);
+    }
     // A modal Yes/No box; true only on Yes.
     virtual bool confirm(const QString &text) = 0;
 };

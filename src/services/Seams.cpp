@@ -68,6 +68,7 @@ struct Installed {
     std::unique_ptr<NetworkPresence> network = std::make_unique<SystemNetworkPresence>();
     std::unique_ptr<MailService> mail = std::make_unique<SmtpMailService>();
     std::unique_ptr<SoundPlayer> sound = std::make_unique<NoSound>();
+    std::unique_ptr<MailHandoff> handoff = std::make_unique<XdgMailHandoff>();
 };
 
 Installed &installed()
@@ -154,6 +155,14 @@ void setMail(std::unique_ptr<MailService> mail)
 void setSound(std::unique_ptr<SoundPlayer> sound)
 {
     installed().sound = std::move(sound);
+}
+MailHandoff &mailHandoff()
+{
+    return *installed().handoff;
+}
+void setMailHandoff(std::unique_ptr<MailHandoff> handoff)
+{
+    installed().handoff = std::move(handoff);
 }
 
 } // namespace Seams

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include <functional>
+
 // Test doubles of the seams. Install() puts a fresh set in place and returns
 // it; the objects stay owned by the seams.
 
@@ -18,11 +20,27 @@
 class FakeMessages : public MessageService {
 public:
     QStringList shown;     // texts of the Ok boxes, in order
+    QStringList titles;    // the title of each of them (empty: the program's)
     QStringList questions; // texts of the Yes/No boxes, in order
     QStringList unexpected;
     QQueue<bool> answers;
+    // called as each box is shown, while the code that shows it waits
+    std::function<void(const QString &)> onShown;
 
-    void show(const QString &text, Kind) override { shown << text; }
+    void show(const QString &text, Kind) override
+    {
+        shown << text;
+        titles << QString();
+        if (onShown)
+            onShown(text);
+    }
+    void showTitled(const QString &title, const QString &text, Kind) override
+    {
+        shown << text;
+        titles << title;
+        if (onShown)
+            onShown(text);
+    }
     bool confirm(const QString &text) override
     {
         questions << text;
@@ -36,9 +54,11 @@ public:
     void clear()
     {
         shown.clear();
+        titles.clear();
         questions.clear();
         unexpected.clear();
         answers.clear();
+        onShown = {};
     }
 };
 
@@ -111,6 +131,23 @@ public:
     }
 };
 
+// Records what would have gone to the user's mail program.
+class FakeMailHandoff : public MailHandoff {
+public:
+    QList<MailHandoffMessage> handedOff;
+    bool fail = false;
+    bool handOff(const MailHandoffMessage &message, QString *error) override
+    {
+        if (fail) {
+            if (error)
+                *error = QStringLiteral("falha simulada");
+            return false;
+        }
+        handedOff << message;
+        return true;
+    }
+};
+
 class FakeSound : public SoundPlayer {
 public:
     QStringList played;
@@ -132,6 +169,7 @@ struct FakeSeams {
     FakeNetwork *network;
     FakeMail *mail;
     FakeSound *sound;
+    FakeMailHandoff *handoff;
 
     static FakeSeams install();
 };

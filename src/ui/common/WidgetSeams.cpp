@@ -27,12 +27,13 @@ QString forDisplay(QString text)
 class BoxMessages : public MessageService {
 public:
     // once the program is being ended by a signal nobody is there to answer
-    void show(const QString &text, Kind kind) override
+    void show(const QString &text, Kind kind) override { showTitled(ProgramTitle(), text, kind); }
+    void showTitled(const QString &title, const QString &text, Kind kind) override
     {
         if (TerminationSignals::requested())
             return;
         QMessageBox box(parentWindow());
-        box.setWindowTitle(ProgramTitle());
+        box.setWindowTitle(title);
         box.setText(forDisplay(text));
         box.setIcon(kind == Kind::Error     ? QMessageBox::Critical
                     : kind == Kind::Warning ? QMessageBox::Warning
