@@ -1,9 +1,9 @@
 #include "model/ConsultaCEP.h"
 
-#include "app/Settings.h"
 #include "data/DbOperation.h"
 #include "data/Query.h"
 #include "services/Seams.h"
+#include "services/Settings.h"
 #include "util/TextUtils.h"
 #include "util/Win1252.h"
 

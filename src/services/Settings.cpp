@@ -1,7 +1,8 @@
-#include "app/Settings.h"
+#include "services/Settings.h"
 
 #include "app/IniFile.h"
 #include "app/ProgramFolder.h"
+#include "app/Version.h"
 #include "services/Seams.h"
 
 #include <QDate>
@@ -119,6 +120,8 @@ const QList<SettingDef> &SettingsTable()
         {S("SMTP"), S("USUARIO"), T::Text, QString()},
         {S("SMTP"), S("SENHA"), T::Text, QString()},
         {S("SMTP"), S("REMETENTE"), T::Text, QString()},
+        // where "Dúvidas e Sugestões" and the backup mail's text send people
+        {S("SMTP"), S("SUPORTE"), T::Text, PublisherSupportEmail()},
     };
     return table;
 }
@@ -260,4 +263,10 @@ bool ClearAutomaticLogin()
     const bool b = WriteSettingText(s, QStringLiteral("LOGIN"), QString());
     const bool c = WriteSettingText(s, QStringLiteral("SENHA"), QString());
     return a && b && c;
+}
+
+QString SupportAddress()
+{
+    const QString a = ReadSettingText(QStringLiteral("SMTP"), QStringLiteral("SUPORTE")).trimmed();
+    return a.isEmpty() ? PublisherSupportEmail() : a;
 }

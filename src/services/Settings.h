@@ -61,3 +61,7 @@ bool SetDefaultState(const QString &uf);
 
 // [AUTENTICA] INICIA = 0, LOGIN and SENHA emptied.
 bool ClearAutomaticLogin();
+
+// [SMTP] SUPORTE: the publisher's support address that suggestions go to;
+// the built-in one when the key is empty.
+QString SupportAddress();

@@ -1,7 +1,7 @@
 #include "services/SmtpMailService.h"
 
-#include "app/Settings.h"
 #include "services/Seams.h"
+#include "services/Settings.h"
 
 #include <QDateTime>
 #include <QSysInfo>

@@ -1,6 +1,5 @@
 #include "util/TextUtils.h"
 
-#include "services/Seams.h"
 #include "util/Win1252.h"
 
 #include <array>
@@ -278,19 +277,4 @@ bool IsValidVoterTitle(const QString &text)
 bool IsDigitKey(QChar c)
 {
     return isAsciiDigit(c) || c.unicode() == 8;
-}
-
-bool IsKeyDown(int virtualKey)
-{
-    return Seams::keyboard().isKeyDown(virtualKey);
-}
-
-bool IsOnNetwork()
-{
-    return Seams::network().isOnNetwork();
-}
-
-void OpenWithShell(const QString &target)
-{
-    Seams::shell().open(target);
 }

@@ -39,8 +39,3 @@ bool IsValidVoterTitle(const QString &text);
 
 // Digits and backspace: what numeric fields let through.
 bool IsDigitKey(QChar c);
-
-// Through the installed seams, so tests can answer for the machine.
-bool IsKeyDown(int virtualKey);
-bool IsOnNetwork();
-void OpenWithShell(const QString &target);

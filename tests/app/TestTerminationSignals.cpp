@@ -2,8 +2,8 @@
 // does: exit code 0, the database detached, the single-instance socket
 // removed and the settings file whole. (The diary's unsaved text on a signal
 // is in the main window's test: a program started here cannot be typed into.)
-#include "app/Settings.h"
 #include "data/TDM.h"
+#include "services/Settings.h"
 #include "support/TestFolder.h"
 #include "util/TextUtils.h"
 

@@ -2,10 +2,10 @@
 // 127.0.0.1 that this test starts (in a thread of its own, since the lookup
 // blocks), the fall-back to the database on a real database file, and no
 // request at all without a network.
-#include "app/Settings.h"
 #include "data/TDM.h"
 #include "data/Transaction.h"
 #include "model/ConsultaCEP.h"
+#include "services/Settings.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/TestFolder.h"

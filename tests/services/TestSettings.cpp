@@ -2,7 +2,7 @@
 // writes that must never lose what is already there.
 #include "app/IniFile.h"
 #include "app/ProgramFolder.h"
-#include "app/Settings.h"
+#include "services/Settings.h"
 #include "support/FakeSeams.h"
 
 #include <QFile>

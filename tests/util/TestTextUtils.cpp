@@ -1,3 +1,4 @@
+#include "services/Desktop.h"
 #include "services/Seams.h"
 #include "services/SystemNetworkPresence.h"
 #include "util/TextUtils.h"

@@ -1,6 +1,7 @@
 #include "ui/common/Help.h"
 
 #include "app/ProgramFolder.h"
+#include "services/Desktop.h"
 #include "util/TextUtils.h"
 
 void OpenHelp(const QString &page)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Money.h"
+
 #include <QHash>
 #include <QString>
 
@@ -7,6 +9,7 @@
 #include <memory>
 
 class QWidget;
+class TFinancas;
 class TPessoaFisica;
 
 // What a screen is opened with. Each screen's entry point in Telas.h fills
@@ -21,18 +24,28 @@ struct Abertura {
     int modo = 0;                    // the screen's own mode (TfrNovoUsuario::Modo)
     bool oculto = false;             // the quick-access window without a person
     TPessoaFisica *pessoa = nullptr; // an individual not stored yet
-    qint32 contato = 0;              // a contact person of the company, opened for change
+    double inicial = 0;              // a period already filled in, or an instalment's date
+    double final = 0;
+    bool todasAsPessoas = false;        // the period's "all persons" box is offered
+    const TFinancas *financa = nullptr; // the entry a series of bills repeats
+    int quantidade = 0;                 // how many instalments
+    Money valor{};                      // an instalment's amount
+    qint32 contato = 0;                 // a contact person of the company, opened for change
 
     bool operator==(const Abertura &) const = default;
 };
 
 // What a screen gave back: its exec() result, the person picked in a search
-// (0: nobody), the period chosen (day numbers, as the dates are stored).
+// (0: nobody), the period chosen (day numbers, as the dates are stored), an
+// instalment changed.
 struct Retorno {
     int resultado = 0;
     qint32 escolhido = 0;
     double inicial = 0;
     double final = 0;
+    bool todasAsPessoas = false;
+    bool salvo = false; // an instalment changed: its date in inicial, its amount in valor
+    Money valor{};
 };
 
 // Screens open other screens through the one installed navigator, so a test

@@ -5,11 +5,15 @@
 #include "model/TPessoaFisica.h"
 #include "model/TPessoaJuridica.h"
 #include "model/TUsuario.h"
+#include "ui/finance/TfrAlteraParcela.h"
 #include "ui/finance/TfrEscolhaAsDatas.h"
 #include "ui/finance/TfrFinancas.h"
 #include "ui/finance/TfrFinancasPesquisa.h"
+#include "ui/finance/TfrRepetindoContas.h"
 #include "ui/maintenance/TfrBackUP.h"
 #include "ui/maintenance/TfrPredios.h"
+#include "ui/maintenance/TfrSobre.h"
+#include "ui/maintenance/TfrSugestoes.h"
 #include "ui/registration/TfrAcessoRapidoPF.h"
 #include "ui/registration/TfrAcessoRapidoPJ.h"
 #include "ui/registration/TfrAlbum.h"
@@ -21,6 +25,7 @@
 #include "ui/registration/TfrMostraImg.h"
 #include "ui/registration/TfrPessoaFisica.h"
 #include "ui/registration/TfrPessoaJuridica.h"
+#include "ui/reports/TfrFones.h"
 #include "ui/reports/TfrRelPF.h"
 #include "ui/reports/TfrRelPJ.h"
 #include "ui/reports/TfrRelPTotal.h"
@@ -58,6 +63,15 @@ void InstallScreens()
     });
     nav->add(kBackUP, [fim](QWidget *owner, const Abertura &) {
         TfrBackUP dlg(owner);
+        return fim(dlg.exec());
+    });
+    nav->add(kSobre, [fim](QWidget *owner, const Abertura &) {
+        TfrSobre dlg(owner);
+        return fim(dlg.exec());
+    });
+    // titulo: the subject already filled in (empty from the main window)
+    nav->add(kSugestoes, [fim](QWidget *owner, const Abertura &a) {
+        TfrSugestoes dlg(owner, a.titulo);
         return fim(dlg.exec());
     });
     nav->add(kAlteraSenha, [fim](QWidget *owner, const Abertura &) {
@@ -174,6 +188,13 @@ void InstallScreens()
         TfrRelPTotal dlg(owner);
         return fim(dlg.exec());
     });
+    // the telephone lists of what the logged-in user may see
+    nav->add(kFones, [fim](QWidget *owner, const Abertura &) {
+        if (!TUsuario::atual())
+            return Retorno{};
+        TfrFones dlg(TUsuario::atual()->Login, owner);
+        return fim(dlg.exec());
+    });
     nav->add(kCadastroContatoPJ, [fim](QWidget *owner, const Abertura &) {
         TfrCadastroContatoPJ dlg(owner);
         return fim(dlg.exec());
@@ -232,10 +253,31 @@ void InstallScreens()
         return fim(dlg.exec());
     });
     // the dates count however the dialog was closed
-    nav->add(kEscolhaAsDatas, [](QWidget *owner, const Abertura &) {
+    nav->add(kEscolhaAsDatas, [](QWidget *owner, const Abertura &a) {
         TfrEscolhaAsDatas escolha(owner);
+        escolha.MostrarTodasAsPessoas(a.todasAsPessoas);
+        if (a.inicial != 0 || a.final != 0)
+            escolha.DefinirDatas(a.inicial, a.final);
         const int r = escolha.exec();
-        return Retorno{.resultado = r, .inicial = escolha.DataInicial(), .final = escolha.DataFinal()};
+        return Retorno{.resultado = r,
+                       .inicial = escolha.DataInicial(),
+                       .final = escolha.DataFinal(),
+                       .todasAsPessoas = a.todasAsPessoas && escolha.TodasAsPessoas()};
+    });
+    nav->add(kRepetindoContas, [fim](QWidget *owner, const Abertura &a) {
+        if (!a.financa || a.quantidade <= 0)
+            return Retorno{};
+        TfrRepetindoContas repetindo(*a.financa, a.quantidade, owner);
+        if (!a.titulo.isEmpty())
+            repetindo.setWindowTitle(a.titulo);
+        return fim(repetindo.exec());
+    });
+    nav->add(kAlteraParcela, [](QWidget *owner, const Abertura &a) {
+        TfrAlteraParcela altera(owner);
+        altera.Definir(a.inicial, a.valor);
+        const int r = altera.exec();
+        return Retorno{
+            .resultado = r, .inicial = altera.Data(), .salvo = altera.Salvo(), .valor = altera.Valor()};
     });
     Navigator::install(std::move(nav));
 }

@@ -43,6 +43,11 @@ int Grupos(QWidget *owner)
     return abrir(owner, kGrupos);
 }
 
+int Sugestoes(QWidget *owner, const QString &assunto)
+{
+    return abrir(owner, kSugestoes, {.titulo = assunto});
+}
+
 qint32 EscolherPessoaFisica(QWidget *owner)
 {
     return qMax(0, Navigator::instance().open(kPesquisaPessoaFisica, owner).escolhido);
@@ -133,7 +138,31 @@ std::optional<Periodo> EscolherDatas(QWidget *owner)
     if (!Existe(kEscolhaAsDatas))
         return std::nullopt;
     const Retorno r = Navigator::instance().open(kEscolhaAsDatas, owner);
-    return Periodo{r.inicial, r.final};
+    return Periodo{r.inicial, r.final, false};
+}
+
+std::optional<Periodo> EscolherDatas(QWidget *owner, const Periodo &proposto, bool comTodasAsPessoas)
+{
+    if (!Existe(kEscolhaAsDatas))
+        return std::nullopt;
+    const Retorno r = Navigator::instance().open(
+        kEscolhaAsDatas, owner,
+        {.inicial = proposto.inicial, .final = proposto.final, .todasAsPessoas = comTodasAsPessoas});
+    return Periodo{r.inicial, r.final, r.todasAsPessoas};
+}
+
+int RepetindoContas(QWidget *owner, const TFinancas &modelo, int quantidade, const QString &titulo)
+{
+    return abrir(owner, kRepetindoContas, {.titulo = titulo, .financa = &modelo, .quantidade = quantidade});
+}
+
+std::optional<Parcela> AlterarParcela(QWidget *owner, const Parcela &parcela)
+{
+    const Retorno r =
+        Navigator::instance().open(kAlteraParcela, owner, {.inicial = parcela.data, .valor = parcela.valor});
+    if (!r.salvo)
+        return std::nullopt;
+    return Parcela{r.inicial, r.valor};
 }
 
 } // namespace Telas

@@ -5,6 +5,7 @@
 #include <optional>
 
 class QWidget;
+class TFinancas;
 class TPessoaFisica;
 
 // One entry point per screen that another screen opens, taking what that
@@ -19,6 +20,8 @@ inline const QString kPrimeiroUsuario = QStringLiteral("TfrPrimeiroUsuario");
 inline const QString kRemoverUsuarios = QStringLiteral("TfrRemoverUsuarios");
 inline const QString kAlteraSenha = QStringLiteral("TfrAlteraSenha");
 inline const QString kBackUP = QStringLiteral("TfrBackUP");
+inline const QString kSobre = QStringLiteral("TfrSobre");
+inline const QString kSugestoes = QStringLiteral("TfrSugestoes");
 inline const QString kGrupos = QStringLiteral("TfrGrupos");
 inline const QString kPesquisaPessoaFisica = QStringLiteral("TfrPesquisaPessoaFisica");
 inline const QString kPesquisaPessoaJuridica = QStringLiteral("TfrPesquisaPessoaJuridica");
@@ -36,9 +39,12 @@ inline const QString kMostraImg = QStringLiteral("TfrMostraImg");
 inline const QString kEscolhaAsDatas = QStringLiteral("TfrEscolhaAsDatas");
 inline const QString kFinancas = QStringLiteral("TfrFinancas");
 inline const QString kFinancasPesquisa = QStringLiteral("TfrFinancasPesquisa");
+inline const QString kRepetindoContas = QStringLiteral("TfrRepetindoContas");
+inline const QString kAlteraParcela = QStringLiteral("TfrAlteraParcela");
 inline const QString kRelPF = QStringLiteral("TfrRelPF");
 inline const QString kRelPJ = QStringLiteral("TfrRelPJ");
 inline const QString kRelPTotal = QStringLiteral("TfrRelPTotal");
+inline const QString kFones = QStringLiteral("TfrFones");
 
 // Whether the program has that screen (its menu entries and buttons are on).
 bool Existe(const QString &tela);
@@ -52,6 +58,9 @@ int NovoUsuario(QWidget *owner, int modo);
 int PrimeiroUsuario(QWidget *owner);
 int RemoverUsuarios(QWidget *owner, const QString &login);
 int Grupos(QWidget *owner);
+// The suggestion form with its subject already filled in (the label
+// screen's link to other label models).
+int Sugestoes(QWidget *owner, const QString &assunto);
 
 // The search windows: the identifier of the person picked, 0 for nobody.
 qint32 EscolherPessoaFisica(QWidget *owner);
@@ -87,7 +96,21 @@ int Financas(QWidget *owner, qint32 identificador, int tipoPessoa);
 struct Periodo {
     double inicial = 0;
     double final = 0;
+    bool todasAsPessoas = false;
 };
 std::optional<Periodo> EscolherDatas(QWidget *owner);
+// The same with these dates filled in and, when asked, the "all persons" box.
+std::optional<Periodo> EscolherDatas(QWidget *owner, const Periodo &proposto, bool comTodasAsPessoas);
+
+// A bill split or repeated from `modelo`: the series is made, changed and
+// stored there.
+int RepetindoContas(QWidget *owner, const TFinancas &modelo, int quantidade, const QString &titulo);
+// One instalment of a series: its date and amount as changed, or nothing
+// when the user did not save.
+struct Parcela {
+    double data = 0;
+    Money valor{};
+};
+std::optional<Parcela> AlterarParcela(QWidget *owner, const Parcela &parcela);
 
 } // namespace Telas

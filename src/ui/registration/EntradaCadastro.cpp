@@ -1,11 +1,11 @@
 #include "ui/registration/EntradaCadastro.h"
 
-#include "app/Settings.h"
 #include "data/TDM.h"
 #include "model/ConsultaCEP.h"
 #include "model/TPessoa.h"
 #include "model/TUsuario.h"
 #include "services/Seams.h"
+#include "services/Settings.h"
 #include "ui/common/GroupList.h"
 #include "ui/common/GroupListModel.h"
 #include "ui/common/MaskedEdit.h"

@@ -1,7 +1,7 @@
 #include "ui/registration/TelaCadastroPessoa.h"
 
-#include "app/Settings.h"
 #include "model/TPessoa.h"
+#include "services/Settings.h"
 #include "ui/common/GroupList.h"
 #include "ui/common/Help.h"
 #include "ui/common/Telas.h"

@@ -1,8 +1,8 @@
 #include "ui/registration/TfrAcessoRapidoPF.h"
 
-#include "app/Settings.h"
 #include "model/TPessoaFisica.h"
 #include "services/Seams.h"
+#include "services/Settings.h"
 #include "ui/common/Telas.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "ui/registration/TfrAcessoRapidoPJ.h"
 
-#include "app/Settings.h"
 #include "model/TPessoaJuridica.h"
 #include "services/Seams.h"
+#include "services/Settings.h"
 #include "ui/common/Telas.h"
 
 #include <QCheckBox>

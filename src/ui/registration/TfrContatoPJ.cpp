@@ -4,6 +4,7 @@
 #include "data/TDM.h"
 #include "model/TPessoa.h"
 #include "model/TPessoaJuridica.h"
+#include "services/Desktop.h"
 #include "services/Seams.h"
 #include "ui/common/MaskedEdit.h"
 #include "ui/common/TeclasDeEntrada.h"

@@ -3,6 +3,7 @@
 #include "app/ProgramFolder.h"
 #include "model/TPessoaFisica.h"
 #include "model/TPessoaJuridica.h"
+#include "services/Desktop.h"
 #include "services/Seams.h"
 #include "ui/common/Help.h"
 #include "ui/common/ImagemJpeg.h"

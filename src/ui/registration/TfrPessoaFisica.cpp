@@ -1,8 +1,9 @@
 #include "ui/registration/TfrPessoaFisica.h"
 
-#include "app/Settings.h"
 #include "model/TUsuario.h"
+#include "services/Desktop.h"
 #include "services/Seams.h"
+#include "services/Settings.h"
 #include "ui/common/GroupList.h"
 #include "ui/common/Help.h"
 #include "ui/common/MaskedEdit.h"

@@ -1,9 +1,10 @@
 #include "ui/registration/TfrPessoaJuridica.h"
 
-#include "app/Settings.h"
 #include "model/TUsuario.h"
+#include "services/Desktop.h"
 #include "services/InscricaoEstadual.h"
 #include "services/Seams.h"
+#include "services/Settings.h"
 #include "ui/common/GroupList.h"
 #include "ui/common/Help.h"
 #include "ui/common/MaskedEdit.h"

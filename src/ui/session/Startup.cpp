@@ -1,6 +1,5 @@
 #include "ui/session/Startup.h"
 
-#include "app/Settings.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/Version.h"
@@ -8,6 +7,7 @@
 #include "data/TDM.h"
 #include "model/TUsuario.h"
 #include "services/Seams.h"
+#include "services/Settings.h"
 #include "ui/common/AppIcon.h"
 #include "ui/common/MediaSoundPlayer.h"
 #include "ui/common/Navigator.h"

@@ -1,8 +1,8 @@
 #include "ui/session/TfrAlteraSenha.h"
 
-#include "app/Settings.h"
 #include "model/TUsuario.h"
 #include "services/Seams.h"
+#include "services/Settings.h"
 #include "util/TextUtils.h"
 #include "util/Win1252.h"
 

@@ -2,6 +2,7 @@
 
 #include "app/ProgramFolder.h"
 #include "data/TDM.h"
+#include "services/Desktop.h"
 #include "services/Seams.h"
 #include "util/DateTime.h"
 #include "util/Formats.h"

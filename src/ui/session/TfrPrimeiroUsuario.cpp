@@ -1,6 +1,7 @@
 #include "ui/session/TfrPrimeiroUsuario.h"
 
 #include "app/Version.h"
+#include "services/Desktop.h"
 #include "ui/common/BlinkingLabel.h"
 #include "util/TextUtils.h"
 

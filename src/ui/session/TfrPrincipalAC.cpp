@@ -1,7 +1,6 @@
 #include "ui/session/TfrPrincipalAC.h"
 
 #include "app/ProgramFolder.h"
-#include "app/Settings.h"
 #include "app/TerminationSignals.h"
 #include "app/Version.h"
 #include "data/TDM.h"
@@ -9,7 +8,9 @@
 #include "model/PessoaResumo.h"
 #include "model/TPessoa.h"
 #include "model/TUsuario.h"
+#include "services/Desktop.h"
 #include "services/Seams.h"
+#include "services/Settings.h"
 #include "ui/common/AppIcon.h"
 #include "ui/common/Telas.h"
 #include "ui/session/ListaAniversariantes.h"
@@ -587,8 +588,10 @@ void TfrPrincipalAC::BackupRestore1Click()
     if (dm)
         dm->BancoDados.disconnect();
     abrir(QStringLiteral("TfrBackUP"));
+    // the backup screen reconnects after each of its operations; detaching
+    // again right after that attach gains nothing
     QString error;
-    if (dm && !dm->Reconectar(&error))
+    if (dm && !dm->BancoDados.isConnected() && !dm->Reconectar(&error))
         Seams::messages().show(error, MessageService::Kind::Error);
     atualizarBackup(false);
 }

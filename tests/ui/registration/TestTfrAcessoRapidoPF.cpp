@@ -1,10 +1,10 @@
 // The individual's quick-access window on a real database: the person shown
 // after a save, the locate path, the buttons that wait for their screens,
 // and that nothing ever opens for a person who is not stored.
-#include "app/Settings.h"
 #include "data/Database.h"
 #include "data/TDM.h"
 #include "model/TUsuario.h"
+#include "services/Settings.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/ModalDriver.h"

@@ -2,10 +2,10 @@
 // after a save, the locate path, the buttons that open the contacts, the
 // history and (once it exists) the finances of the company, and that nothing
 // ever opens for a company that is not stored.
-#include "app/Settings.h"
 #include "data/Database.h"
 #include "data/TDM.h"
 #include "model/TUsuario.h"
+#include "services/Settings.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/ModalDriver.h"

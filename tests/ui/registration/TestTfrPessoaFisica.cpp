@@ -2,11 +2,11 @@
 // row stores it, the checks of "Confirmar", change and delete with the
 // duplicate-name question, opening for change, the quick-access window only
 // for a saved person, and the state and page kept in the settings file.
-#include "app/Settings.h"
 #include "data/Database.h"
 #include "data/TDM.h"
 #include "model/TPessoaFisica.h"
 #include "model/TUsuario.h"
+#include "services/Settings.h"
 #include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"

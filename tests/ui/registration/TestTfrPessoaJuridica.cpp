@@ -3,11 +3,11 @@
 // the format fits), the CNPJ and IE questions, the missing IE library, the
 // local postal-code lookup, change and delete, opening for change, "&Novo"
 // after another company, the web page and e-mail, and the settings kept.
-#include "app/Settings.h"
 #include "data/Database.h"
 #include "data/TDM.h"
 #include "model/TPessoaJuridica.h"
 #include "model/TUsuario.h"
+#include "services/Settings.h"
 #include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"

@@ -1,8 +1,8 @@
 // The user-settings window: its checks in order, the change itself and the
 // preferences it keeps in the settings file.
-#include "app/Settings.h"
 #include "data/TDM.h"
 #include "model/TUsuario.h"
+#include "services/Settings.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/TestFolder.h"

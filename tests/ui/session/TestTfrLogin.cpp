@@ -1,7 +1,7 @@
 // The login window and the start-up's login steps on a real database.
-#include "app/Settings.h"
 #include "data/TDM.h"
 #include "model/TUsuario.h"
+#include "services/Settings.h"
 #include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"

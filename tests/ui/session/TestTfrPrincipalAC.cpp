@@ -1,10 +1,10 @@
 // The main window: captions and status panels, the clock, the diary of the
 // day, hiding beside the clock and the exit commands.
-#include "app/Settings.h"
 #include "app/TerminationSignals.h"
 #include "data/TDM.h"
 #include "model/TAnotacao.h"
 #include "model/TUsuario.h"
+#include "services/Settings.h"
 #include "support/Controles.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
