@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <utility>
+
 // The outcome of one database operation. The caller decides what the user
 // sees from it, never from silence.
 struct [[nodiscard]] DbResult {
@@ -39,14 +41,22 @@ struct [[nodiscard]] DbResult {
 //       q.execute();
 //   });
 template <typename Body>
-DbResult dbOperation(Database &db, Body &&body)
+DbResult dbOperation(Database &db, Body &&body, Transaction::Modo modo = Transaction::Modo::Escrita)
 {
     try {
-        Transaction transaction(db);
+        Transaction transaction(db, modo);
         body(transaction);
         transaction.commit();
         return {};
     } catch (const DbError &e) {
         return DbResult::failure(e);
     }
+}
+
+// The same for an operation that only reads: a read-only, read-committed
+// transaction, whose commit writes nothing. A statement that writes fails in it.
+template <typename Body>
+DbResult dbLeitura(Database &db, Body &&body)
+{
+    return dbOperation(db, std::forward<Body>(body), Transaction::Modo::Leitura);
 }

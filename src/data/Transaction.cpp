@@ -3,6 +3,8 @@
 #include "data/Database.h"
 #include "data/FbStatus.h"
 
+#include <ibase.h>
+
 namespace {
 int g_open = 0;
 }
@@ -12,12 +14,17 @@ int Transaction::openCount()
     return g_open;
 }
 
-Transaction::Transaction(Database &db) : m_db(db)
+Transaction::Transaction(Database &db, Modo modo) : m_db(db)
 {
     if (!db.isConnected())
         throw DbError(QStringLiteral("Não há conexão com o banco de dados."));
+    static const unsigned char leitura[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed,
+                                            isc_tpb_rec_version, isc_tpb_wait};
     FbStatus::run([&](Firebird::ThrowStatusWrapper &st) {
-        m_handle = db.attachment()->startTransaction(&st, 0, nullptr);
+        if (modo == Modo::Leitura)
+            m_handle = db.attachment()->startTransaction(&st, sizeof leitura, leitura);
+        else
+            m_handle = db.attachment()->startTransaction(&st, 0, nullptr);
     });
     ++g_open;
 }

@@ -10,8 +10,11 @@ class ITransaction;
 // goes out of scope is rolled back.
 class Transaction {
 public:
-    // Starts at once (server defaults: concurrency, wait). Throws DbError.
-    explicit Transaction(Database &db);
+    // Writes: the server's defaults (concurrency, wait). Reads: read-only and
+    // read committed, which the engine commits without writing anything.
+    enum class Modo { Escrita, Leitura };
+    // Starts at once. Throws DbError.
+    explicit Transaction(Database &db, Modo modo = Modo::Escrita);
     ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;

@@ -27,7 +27,7 @@ const QString kImprimirTodos = QStringLiteral("SELECT * FROM PESSOAFISICA WHERE 
 DbResult ler(const QString &sql, const QString &login, int mes, std::vector<TPessoaFisica> &pessoas)
 {
     pessoas.clear();
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
+    const DbResult r = dbLeitura(BancoDados(), [&](Transaction &t) {
         Query q(t, sql);
         q.setText(QStringLiteral("LOGIN"), Win1252::toUpper(login));
         q.setInt(QStringLiteral("PUBLICA"), 1);

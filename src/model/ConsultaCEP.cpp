@@ -293,7 +293,7 @@ Resultado buscarNaBase(Database &db, const QString &cep, bool pessoaFisicaPrimei
     const int valor = cepComoInteiro(cep);
 
     Resultado r;
-    const DbResult feito = dbOperation(db, [&](Transaction &t) {
+    const DbResult feito = dbLeitura(db, [&](Transaction &t) {
         for (const QString &sql : ordem) {
             Query q(t, sql);
             q.setInt(QStringLiteral("CEP"), valor);

@@ -90,7 +90,7 @@ DbResult Carregar(Database &db, const Filtro &filtro, QList<LancamentoFinanca> &
 {
     QList<LancamentoFinanca> lidos;
     const QString texto = sql(filtro);
-    const DbResult r = dbOperation(db, [&](Transaction &t) {
+    const DbResult r = dbLeitura(db, [&](Transaction &t) {
         Query q(t, texto);
         q.setInt(col("TIPO_PESSOA"), filtro.TipoPessoa);
         if (filtro.TodasAsPessoas) {

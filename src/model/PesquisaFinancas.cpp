@@ -107,7 +107,7 @@ DbResult Selecionar(Database &db, const Filtro &filtro, QList<Linha> &linhas)
 {
     QList<Linha> lidas;
     const QString sql = selecao(filtro);
-    const DbResult r = dbOperation(db, [&](Transaction &t) {
+    const DbResult r = dbLeitura(db, [&](Transaction &t) {
         Query q(t, sql);
         q.setText(col("NOME"), padrao(filtro.Nome));
         q.setText(col("OBS"), padrao(filtro.Obs));
@@ -146,7 +146,7 @@ DbResult ResumosDoMes(Database &db, double dia, Resumos &resumos)
     const QDate d = DateTimeToQDate(dia);
     const QDate primeiro(d.year(), d.month(), 1);
     Resumos lidos;
-    const DbResult r = dbOperation(db, [&](Transaction &t) {
+    const DbResult r = dbLeitura(db, [&](Transaction &t) {
         Query q(t, kResumos);
         q.setDate(col("DATA1"), QDateToDateTime(primeiro));
         q.setDate(col("DATA2"), QDateToDateTime(primeiro.addMonths(1).addDays(-1)));

@@ -39,7 +39,7 @@ DbResult pesquisar(Database &db, const PesquisaNome &p, const QString &sql, QLis
             DbError::refused(QStringLiteral("Esta pesquisa não existe para pessoas jurídicas."), {}));
     }
     QList<Pessoa> lidas;
-    const DbResult r = dbOperation(db, [&](Transaction &t) {
+    const DbResult r = dbLeitura(db, [&](Transaction &t) {
         Query q(t, sql);
         q.setText(QStringLiteral("LOGIN"), p.Login.toUpper());
         q.setInt(QStringLiteral("PUBLICA"), 1);

@@ -39,7 +39,7 @@ std::vector<PessoaResumo> ler(const QString &sql, const QString &login, bool eme
                               DbResult *resultado)
 {
     std::vector<PessoaResumo> lidas;
-    const DbResult r = dbOperation(BancoDados(), [&](Transaction &t) {
+    const DbResult r = dbLeitura(BancoDados(), [&](Transaction &t) {
         Query q(t, sql);
         q.setText(QStringLiteral("LOGIN"), Win1252::toUpper(login));
         q.setInt(QStringLiteral("PUBLICA"), 1);

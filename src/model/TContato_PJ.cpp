@@ -149,7 +149,7 @@ Resultado TContato_PJ::ExcluirDaEmpresa(qint32 identificadorPJ)
 DbResult TContato_PJ::DaEmpresa(Database &db, qint32 identificadorPJ, QList<TContato_PJ> &contatos)
 {
     QList<TContato_PJ> lidos;
-    const DbResult r = dbOperation(db, [&](Transaction &t) {
+    const DbResult r = dbLeitura(db, [&](Transaction &t) {
         Query q(t, kDaEmpresa);
         q.setInt(col("IDENTIFICADOR_PJ"), identificadorPJ);
         q.open();

@@ -153,7 +153,7 @@ QList<TFoto> TFoto::Album(qint32 idPessoa, bool *ok)
 QList<TFoto> TFoto::Album(Database &db, qint32 idPessoa, bool *ok)
 {
     QList<TFoto> fotos;
-    const DbResult r = dbOperation(db, [&](Transaction &t) {
+    const DbResult r = dbLeitura(db, [&](Transaction &t) {
         Query q(t, kAlbum);
         q.setInt(col("ID"), idPessoa);
         q.open();

@@ -84,7 +84,7 @@ DbResult TGrupo::LerNome()
 DbResult TGrupo::Todos(Database &db, QList<TGrupo> &grupos)
 {
     QList<TGrupo> lidos;
-    const DbResult r = dbOperation(db, [&](Transaction &t) {
+    const DbResult r = dbLeitura(db, [&](Transaction &t) {
         Query q(t, QStringLiteral("SELECT * FROM GRUPO ORDER BY NOME_GRUPO"));
         q.open();
         while (q.next()) {

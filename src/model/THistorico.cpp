@@ -154,7 +154,7 @@ DbResult listar(Database &db, const THistorico &h, const std::pair<double, doubl
                 QList<ItemHistorico> &itens)
 {
     QList<ItemHistorico> lidos;
-    const DbResult r = dbOperation(db, [&](Transaction &t) {
+    const DbResult r = dbLeitura(db, [&](Transaction &t) {
         Query q(t, datas ? kEntreDatas : kTodos);
         q.setInt(col("IDEN_PESSOA"), h.IdenPessoa);
         q.setInt(col("TIPO_PESSOA"), h.TipoPessoa);

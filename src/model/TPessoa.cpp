@@ -40,7 +40,7 @@ QStringList TPessoa::NomesSemelhantes(bool *ok)
 {
     const QString sql = m_tabela == Tabela::PessoaFisica ? kSemelhantesPF : kSemelhantesPJ;
     QStringList nomes;
-    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+    const DbResult r = dbLeitura(db(), [&](Transaction &t) {
         Query q(t, sql);
         q.setText(col("NOME"), Win1252::toUpper(Nome));
         q.open();
@@ -80,7 +80,7 @@ DbResult TPessoa::NomesVisiveis(const QString &login, QStringList &nomes) const
     const QString tabela =
         m_tabela == Tabela::PessoaFisica ? QStringLiteral("PESSOAFISICA") : QStringLiteral("PESSOAJURIDICA");
     QStringList lidos;
-    const DbResult r = dbOperation(db(), [&](Transaction &t) {
+    const DbResult r = dbLeitura(db(), [&](Transaction &t) {
         Query q(t, QStringLiteral("SELECT DISTINCT(NOME) FROM %1 WHERE UPPER(LOGIN) = :LOGIN OR "
                                   "PUBLICA = :PUBLICA ORDER BY NOME")
                        .arg(tabela));

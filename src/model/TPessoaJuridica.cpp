@@ -122,7 +122,7 @@ void TPessoaJuridica::Ler(const Query &q)
 DbResult TPessoaJuridica::Visiveis(Database &db, const QString &login, QList<TPessoaJuridica> &empresas)
 {
     QList<TPessoaJuridica> lidas;
-    const DbResult r = dbOperation(db, [&](Transaction &t) {
+    const DbResult r = dbLeitura(db, [&](Transaction &t) {
         Query q(t, kVisiveis);
         q.setText(col("LOGIN"), Win1252::toUpper(login));
         q.setInt(col("PUBLICA"), 1);

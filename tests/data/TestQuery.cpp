@@ -319,6 +319,36 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM GRUPO WHERE NOME_GRUPO = 'visto'")), 0);
     }
 
+    // Reads run in read-only, read-committed transactions: they see what was
+    // committed, even by a write still running beside them, and cannot write.
+    void aReadingOperationSeesCommittedRowsAndCannotWrite()
+    {
+        exec(QStringLiteral("INSERT INTO GRUPO (NOME_GRUPO) VALUES ('lido')"));
+        int lidos = 0;
+        DbResult r = dbLeitura(db(), [&](Transaction &t) {
+            Query q(t, QStringLiteral("SELECT COUNT(*) FROM GRUPO WHERE NOME_GRUPO = 'lido'"));
+            q.open();
+            QVERIFY(q.next());
+            lidos = q.field(0).asInt();
+            // committed by another transaction meanwhile: read committed sees it
+            exec(QStringLiteral("INSERT INTO GRUPO (NOME_GRUPO) VALUES ('lido')"));
+            Query again(t, QStringLiteral("SELECT COUNT(*) FROM GRUPO WHERE NOME_GRUPO = 'lido'"));
+            again.open();
+            QVERIFY(again.next());
+            lidos = again.field(0).asInt() * 10 + lidos;
+        });
+        QVERIFY(r.ok);
+        QCOMPARE(lidos, 21);
+        QCOMPARE(Transaction::openCount(), 0);
+
+        r = dbLeitura(db(), [&](Transaction &t) {
+            Query(t, QStringLiteral("DELETE FROM GRUPO WHERE NOME_GRUPO = 'lido'")).execute();
+        });
+        QVERIFY(!r.ok);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM GRUPO WHERE NOME_GRUPO = 'lido'")), 2);
+        exec(QStringLiteral("DELETE FROM GRUPO WHERE NOME_GRUPO = 'lido'"));
+    }
+
     void rowsAffectedCountsChanges()
     {
         int changed = -1, none = -1;
