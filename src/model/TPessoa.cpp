@@ -94,6 +94,25 @@ DbResult TPessoa::NomesVisiveis(const QString &login, QStringList &nomes) const
     return r;
 }
 
+DbResult TPessoa::NomeVisivel(const QString &login, const QString &nome, bool &existe) const
+{
+    const QString tabela =
+        m_tabela == Tabela::PessoaFisica ? QStringLiteral("PESSOAFISICA") : QStringLiteral("PESSOAJURIDICA");
+    bool achou = false;
+    const DbResult r = dbLeitura(db(), [&](Transaction &t) {
+        Query q(t, QStringLiteral("SELECT FIRST 1 NOME FROM %1 WHERE NOME = :NOME AND (UPPER(LOGIN) = :LOGIN "
+                                  "OR PUBLICA = :PUBLICA)")
+                       .arg(tabela));
+        q.setText(col("NOME"), nome);
+        q.setText(col("LOGIN"), Win1252::toUpper(login));
+        q.setInt(col("PUBLICA"), 1);
+        q.open();
+        achou = q.next();
+    });
+    existe = r && achou;
+    return r;
+}
+
 Resultado TPessoa::TornarPublicas(const QString &login, int *pessoas, QString *erro)
 {
     int linhas = 0;

@@ -78,6 +78,10 @@ public:
     // statement: the entry screens' name list. A failed read empties the
     // list and is an error for the caller, never "no names".
     DbResult NomesVisiveis(const QString &login, QStringList &nomes) const;
+    // Whether some row of this kind's table that `login` may see is named
+    // exactly `nome`: after a change or delete, whether the name stays in
+    // that list. One indexed lookup.
+    DbResult NomeVisivel(const QString &login, const QString &nome, bool &existe) const;
 
     // PUBLICA = 1 on every company and individual whose LOGIN is exactly
     // `login` (letter case counts), both in one transaction. Errors are

@@ -191,6 +191,45 @@ void PreencherNomes(QComboBox *edtNome, const TPessoa &tipo)
     edtNome->setEditText(QString());
 }
 
+namespace {
+
+// Where `nome` stands in the list (the database's order), and whether it is there.
+std::pair<int, bool> posicaoDoNome(const QComboBox *edtNome, const QString &nome)
+{
+    const QByteArray chave = Win1252::encodeLossy(nome);
+    int inicio = 0;
+    int fim = edtNome->count();
+    while (inicio < fim) {
+        const int meio = inicio + (fim - inicio) / 2;
+        if (Win1252::encodeLossy(edtNome->itemText(meio)) < chave)
+            inicio = meio + 1;
+        else
+            fim = meio;
+    }
+    return {inicio, inicio < edtNome->count() && edtNome->itemText(inicio) == nome};
+}
+
+} // namespace
+
+void AtualizarNome(QComboBox *edtNome, const TPessoa &tipo, const QString &antigo, const QString &novo)
+{
+    const QString login = TUsuario::atual() ? TUsuario::atual()->Login : QString();
+    if (!antigo.isEmpty() && antigo != novo) {
+        const auto [onde, esta] = posicaoDoNome(edtNome, antigo);
+        bool fica = true;
+        // a failed lookup keeps the name: a stale entry is better than a missing one
+        if (esta && tipo.NomeVisivel(login, antigo, fica) && !fica)
+            edtNome->removeItem(onde);
+    }
+    if (!novo.isEmpty()) {
+        const auto [onde, esta] = posicaoDoNome(edtNome, novo);
+        if (!esta)
+            edtNome->insertItem(onde, novo);
+    }
+    edtNome->setCurrentIndex(-1);
+    edtNome->setEditText(QString());
+}
+
 QLineEdit *AceitarSoDigitos(QLineEdit *edit, int maximo)
 {
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));

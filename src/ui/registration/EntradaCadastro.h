@@ -79,6 +79,12 @@ QComboBox *CriarCampoNome(QWidget *tela);
 // current user may see, in order, and empties its text. A failing query
 // leaves the list empty.
 void PreencherNomes(QComboBox *edtNome, const TPessoa &tipo);
+// After a saved insert, change or delete, the list as a new reading would
+// give it, without reading every name again: `novo` joins it in its place
+// (the names are ordered as the database orders them, by their Windows-1252
+// bytes) and `antigo` leaves it when no row the user may see still has it.
+// Either may be empty. The field's text is emptied as PreencherNomes does.
+void AtualizarNome(QComboBox *edtNome, const TPessoa &tipo, const QString &antigo, const QString &novo);
 
 // The digit-key filter: whatever is not a digit never gets in.
 QLineEdit *AceitarSoDigitos(QLineEdit *edit, int maximo);

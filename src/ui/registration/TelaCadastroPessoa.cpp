@@ -147,13 +147,26 @@ void TelaCadastroPessoa::btnGravarClick()
     }
 
     // back to browsing
+    const int operacao = m_operacao;
+    const QString nomeAntigo = m_nomeAntigo;
     lblLogin->clear();
     m_operacao = Nenhuma;
     m_identificador = 0;
     if (m_barra.editando())
         AlternarEdicao();
     DepoisDeGravar();
-    PreencherNomes();
+    // the name list changes by the one name written, without reading every
+    // name again; another screen may have written any number of rows
+    if (feito->outraTela)
+        PreencherNomes();
+    else if (feito->resultado != Resultado::Gravado)
+        AtualizarNome(QString(), QString());
+    else if (operacao == Novo)
+        AtualizarNome(QString(), feito->nome);
+    else if (operacao == Alterar)
+        AtualizarNome(nomeAntigo, feito->nome);
+    else if (operacao == Excluir)
+        AtualizarNome(nomeAntigo, QString());
     m_nomeAntigo.clear();
 }
 

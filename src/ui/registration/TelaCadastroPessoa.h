@@ -61,6 +61,9 @@ protected:
     // The fields on or off for editing as the tool bar switches.
     virtual void AlternarEdicao() = 0;
     virtual void PreencherNomes() = 0;
+    // The name list after a save: `novo` joins it, `antigo` leaves it when
+    // nobody visible still has it (either may be empty).
+    virtual void AtualizarNome(const QString &antigo, const QString &novo) = 0;
     // The quick-access window of the person just saved.
     virtual void AbrirAcessoRapido(qint32 identificador, const QString &resumo) = 0;
     // Back to browsing after "Confirmar": what the screen clears besides.

@@ -464,6 +464,11 @@ void TfrPessoaFisica::PreencherNomes()
     EntradaCadastro::PreencherNomes(edtNome, TPessoaFisica());
 }
 
+void TfrPessoaFisica::AtualizarNome(const QString &antigo, const QString &novo)
+{
+    EntradaCadastro::AtualizarNome(edtNome, TPessoaFisica(), antigo, novo);
+}
+
 void TfrPessoaFisica::AlternarEdicao()
 {
     const bool editar = !m_barra.editando();

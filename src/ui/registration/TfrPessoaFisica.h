@@ -48,6 +48,7 @@ protected:
     void Inserir(TPessoa &pessoa, Gravacao &feito) override;
     void AlternarEdicao() override;
     void PreencherNomes() override;
+    void AtualizarNome(const QString &antigo, const QString &novo) override;
     void AbrirAcessoRapido(qint32 identificador, const QString &resumo) override;
     void DepoisDeGravar() override;
     void TeclaNoCampo(QObject *campo, QKeyEvent *event) override;

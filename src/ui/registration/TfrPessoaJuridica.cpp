@@ -323,6 +323,11 @@ void TfrPessoaJuridica::PreencherNomes()
     EntradaCadastro::PreencherNomes(edtNome, TPessoaJuridica());
 }
 
+void TfrPessoaJuridica::AtualizarNome(const QString &antigo, const QString &novo)
+{
+    EntradaCadastro::AtualizarNome(edtNome, TPessoaJuridica(), antigo, novo);
+}
+
 void TfrPessoaJuridica::AlternarEdicao()
 {
     const bool editar = !m_barra.editando();

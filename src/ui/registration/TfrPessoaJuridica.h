@@ -51,6 +51,7 @@ protected:
     std::optional<Gravacao> ExecutarOperacao() override;
     void AlternarEdicao() override;
     void PreencherNomes() override;
+    void AtualizarNome(const QString &antigo, const QString &novo) override;
     void AbrirAcessoRapido(qint32 identificador, const QString &resumo) override;
     void TeclaNoCampo(QObject *campo, QKeyEvent *event) override;
     void DuploCliqueNoCampo(QObject *campo) override;

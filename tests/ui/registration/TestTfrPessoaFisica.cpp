@@ -554,6 +554,64 @@ private slots:
         QCOMPARE(nome->currentText(), QString());
     }
 
+    // A save changes the list by the one name written, never by reading every
+    // name again; after each save it holds what a fresh reading gives, in the
+    // database's order (accents after the plain letters, a name two persons
+    // share listed once and kept while one of them has it).
+    void theNameListFollowsEachSaveAsAFreshReadingWould()
+    {
+        for (const char *nome : {"Ávila Souto", "Bruno Dias", "Maria Silva", "Maria Silva", "Zélia Prado"})
+            QVERIFY(insertPessoaFisica(db(), QString::fromUtf8(nome), 7, kLogin, 0) > 0);
+        QVERIFY(insertPessoaFisica(db(), QStringLiteral("Bia Privada"), 7, QStringLiteral("bia"), 0) > 0);
+        const auto itens = [](QComboBox *c) {
+            QStringList out;
+            for (int i = 0; i < c->count(); ++i)
+                out << c->itemText(i);
+            return out;
+        };
+        const auto lida = [this] {
+            QStringList nomes;
+            if (!TPessoaFisica(db()).NomesVisiveis(kLogin, nomes))
+                qFatal("the names could not be read");
+            return nomes;
+        };
+        const auto salvar = [&](Tela &t) {
+            const quint64 antes = Database::statementCount();
+            t.botao("btnGravar")->click();
+            return Database::statementCount() - antes;
+        };
+
+        Tela nova;
+        nova.botao("btnNovo")->click();
+        nova.combo("edtNome")->setEditText(QStringLiteral("Carla Nunes"));
+        QVERIFY(nova.mascara("edtCPF")->setValue(QStringLiteral("111.444.777-35")));
+        const quint64 insercao = salvar(nova);
+        QCOMPARE(itens(nova.combo("edtNome")), lida());
+        QVERIFY(itens(nova.combo("edtNome")).contains(QStringLiteral("Carla Nunes")));
+
+        // one of the two Marias renamed: the name stays for the other one
+        const TPessoaFisica maria = carregada(idDe(QStringLiteral("Maria Silva")));
+        Tela troca(&maria);
+        troca.combo("edtNome")->setEditText(QStringLiteral("Otávio Lima"));
+        salvar(troca);
+        QCOMPARE(itens(troca.combo("edtNome")), lida());
+        QVERIFY(itens(troca.combo("edtNome")).contains(QStringLiteral("Maria Silva")));
+
+        // the last Maria deleted: the name leaves the list
+        const int ultima = idDe(QStringLiteral("Maria Silva"));
+        m_nav->onOpen = [ultima](const QString &tela, QWidget *, const Abertura &) {
+            return Retorno{.resultado = 1,
+                           .escolhido = tela == QStringLiteral("TfrPesquisaPessoaFisica") ? ultima : 0};
+        };
+        troca.botao("btnExcluir")->click();
+        salvar(troca);
+        QCOMPARE(itens(troca.combo("edtNome")), lida());
+        QVERIFY(!itens(troca.combo("edtNome")).contains(QStringLiteral("Maria Silva")));
+
+        // the insert read no list: its statements are the duplicate check and the insert
+        QCOMPARE(insercao, quint64(2));
+    }
+
     void closingKeepsStateAndPageForTheNextOpening()
     {
         {
