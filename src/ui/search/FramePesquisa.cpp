@@ -205,6 +205,16 @@ void FramePesquisa::Pesquisar(int modo)
                                MessageService::Kind::Error);
 }
 
+QString FramePesquisa::DicaNome()
+{
+    return kDicaNome;
+}
+
+QString FramePesquisa::DicaFonetica()
+{
+    return kDicaFonetica;
+}
+
 void FramePesquisa::MostrarResultado()
 {
     m_modelo->recarregar();

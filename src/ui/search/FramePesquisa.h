@@ -40,6 +40,9 @@ public:
     void CarregarGrupos();
 
     QTableView *grade() const { return Grid; }
+    // The hints of the precise and of the phonetic name search.
+    static QString DicaNome();
+    static QString DicaFonetica();
     // The statement a mode runs (empty for a mode the panel does not have).
     QString comandoDe(int modo) const;
 
