@@ -262,8 +262,9 @@ void TfrRelPessoas::montar()
     Grid->setModel(m_modelo);
     QHeaderView *h = Grid->horizontalHeader();
     const int digito = Grid->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    // the name takes what the history, telephone and link columns leave
     for (int c = 0; c < m_modelo->columnCount(); ++c)
-        Grid->setColumnWidth(c, c == 0 ? 10 * digito : 15 * digito);
+        Grid->setColumnWidth(c, c == 0 ? 10 * digito : c <= 4 ? 15 * digito : 13 * digito);
     h->setSectionResizeMode(1, QHeaderView::Stretch);
     auto *tudo = new QVBoxLayout(this);
     tudo->addWidget(PageControl);
@@ -271,7 +272,7 @@ void TfrRelPessoas::montar()
     tudo->addWidget(Panel22);
     Panel22->setVisible(false);
     const int larguraAbas = PageControl->tabBar()->sizeHint().width() + 40;
-    resize(qMax(larguraAbas, 60 * digito + 30 * digito), 620);
+    resize(qMax(larguraAbas, 122 * digito), 620);
     setMinimumWidth(larguraAbas);
 }
 
