@@ -247,8 +247,10 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QList<QByteArray> linhas = f.readAll().split('\n');
         QCOMPARE(linhas.size(), 7); // title, header, three companies, end
-        QVERIFY(linhas.at(1).contains("<b>Pessoa Jur\xED" "dica</p></b>"));
-        QVERIFY(linhas.at(2).contains("Alfa Com\xE9" "rcio"));
+        QVERIFY(linhas.at(1).contains("<b>Pessoa Jur\xED"
+                                      "dica</p></b>"));
+        QVERIFY(linhas.at(2).contains("Alfa Com\xE9"
+                                      "rcio"));
     }
 };
 
