@@ -112,4 +112,5 @@ void InstallWidgetSeams()
     Seams::setMessages(std::make_unique<BoxMessages>());
     Seams::setInput(std::make_unique<DialogInput>());
     Seams::setKeyboard(std::make_unique<GuiKeyboard>());
+    // printing needs nothing installed: the system printer is the default
 }
