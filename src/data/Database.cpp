@@ -3,6 +3,8 @@
 #include "data/FbStatus.h"
 #include "util/Win1252.h"
 
+#include <ibase.h>
+
 #include <atomic>
 
 namespace {
@@ -57,6 +59,11 @@ void Database::connect()
             dpb->insertString(&st, isc_dpb_password, m_password.toLatin1().constData());
             dpb->insertString(&st, isc_dpb_lc_ctype, m_charset.toLatin1().constData());
             dpb->insertInt(&st, isc_dpb_sql_dialect, 3);
+            if (m_remoto) {
+                // only the remote protocol: a server name must never be taken for a file
+                dpb->insertString(&st, isc_dpb_config, "Providers=Remote");
+                dpb->insertInt(&st, isc_dpb_connect_timeout, 8);
+            }
             Firebird::IProvider *provider = master()->getDispatcher();
             try {
                 m_attachment = provider->attachDatabase(&st, path.constData(), dpb->getBufferLength(&st),
@@ -72,6 +79,27 @@ void Database::connect()
         }
         dpb->dispose();
     });
+    m_wasConnected = true;
+}
+
+void Database::reconnect()
+{
+    disconnect();
+    connect();
+}
+
+bool ConexaoPerdida(long gdsCode)
+{
+    switch (gdsCode) {
+    case isc_network_error:
+    case isc_net_read_err:
+    case isc_net_write_err:
+    case isc_conn_lost:
+    case isc_lost_db_connection:
+    case isc_att_shutdown:
+    case isc_shutdown: return true;
+    default: return false;
+    }
 }
 
 void Database::disconnect() noexcept

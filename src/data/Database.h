@@ -22,8 +22,19 @@ public:
     void setDatabaseName(const QString &name) { m_databaseName = name; }
     const QString &databaseName() const { return m_databaseName; }
 
+    // A database on a Firebird server ("host/port:path"), reached through the
+    // client library's remote protocol, instead of a file opened by the
+    // embedded engine. A connection attempt gives up after a few seconds.
+    void setRemoto(bool remoto) { m_remoto = remoto; }
+    bool remoto() const { return m_remoto; }
+
     // Throws DbError.
     void connect();
+    // After the connection was lost (the server stopped, the network fell):
+    // drops the dead attachment and connects again. Throws DbError.
+    void reconnect();
+    // Whether this connection was ever made: a lost one may be made again.
+    bool wasConnected() const { return m_wasConnected; }
     void disconnect() noexcept;
     bool isConnected() const { return m_attachment != nullptr; }
 
@@ -43,4 +54,9 @@ private:
     QString m_password;
     QString m_charset = QStringLiteral("WIN1252");
     Firebird::IAttachment *m_attachment = nullptr;
+    bool m_remoto = false;
+    bool m_wasConnected = false;
 };
+
+// Whether a database error code means the connection itself is gone.
+bool ConexaoPerdida(long gdsCode);

@@ -3,6 +3,8 @@
 #include "data/Database.h"
 #include "util/Win1252.h"
 
+#include <ibase.h>
+
 namespace FbStatus {
 
 QString text(const Firebird::IStatus *status)
@@ -22,13 +24,39 @@ long firstCode(const Firebird::IStatus *status)
     return (v && v[0] == isc_arg_gds) ? long(v[1]) : 0;
 }
 
+QString paraOUsuario(long code, const QString &texto)
+{
+    switch (code) {
+    case isc_network_error:
+    case isc_net_read_err:
+    case isc_net_write_err:
+    case isc_conn_lost:
+    case isc_lost_db_connection:
+    case isc_att_shutdown:
+    case isc_shutdown:
+        return QStringLiteral(
+                   "A conexão com o servidor de banco de dados foi perdida. Nada do que estava "
+                   "sendo feito foi gravado; tente de novo quando o servidor estiver disponível.\n") +
+               texto;
+    case isc_lock_conflict:
+    case isc_deadlock:
+    case isc_update_conflict:
+    case isc_lock_timeout:
+        return QStringLiteral("Outro usuário está alterando estes dados neste momento. Nada foi gravado; "
+                              "tente de novo em alguns instantes.\n") +
+               texto;
+    default: return texto;
+    }
+}
+
 void run(const std::function<void(Firebird::ThrowStatusWrapper &)> &call, const QString &sql)
 {
     Firebird::ThrowStatusWrapper status(Database::master()->getStatus());
     try {
         call(status);
     } catch (const Firebird::FbException &e) {
-        DbError error(text(e.getStatus()), sql, firstCode(e.getStatus()));
+        const long code = firstCode(e.getStatus());
+        DbError error(paraOUsuario(code, text(e.getStatus())), sql, code);
         status.dispose();
         throw error;
     }

@@ -14,6 +14,10 @@ namespace FbStatus {
 QString text(const Firebird::IStatus *status);
 long firstCode(const Firebird::IStatus *status);
 
+// The server's text as the user reads it: a lost connection or a row another
+// user holds get a Portuguese explanation before the server's own words.
+QString paraOUsuario(long code, const QString &texto);
+
 // Runs `call` with a throwing status wrapper; a client error becomes DbError.
 void run(const std::function<void(Firebird::ThrowStatusWrapper &)> &call, const QString &sql = {});
 

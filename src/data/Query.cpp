@@ -5,6 +5,7 @@
 #include "data/Transaction.h"
 #include "util/Win1252.h"
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -180,6 +181,7 @@ void Query::prepareOutput()
                 const int times = seen.value(name, 0);
                 seen[name] = times + 1;
                 c.name = times == 0 ? name : name + QString::number(times);
+                c.relation = QString::fromUtf8(meta->getRelation(&st, i)).toUpper();
                 const unsigned type = meta->getType(&st, i) & ~1u;
                 c.scale = meta->getScale(&st, i);
                 c.subType = meta->getSubType(&st, i);
@@ -217,6 +219,7 @@ void Query::prepareOutput()
             for (unsigned i = 0; i < count; ++i) {
                 m_columns[int(i)].offset = m_outMeta->getOffset(&st, i);
                 m_columns[int(i)].nullOffset = m_outMeta->getNullOffset(&st, i);
+                m_columns[int(i)].length = m_outMeta->getLength(&st, i);
             }
             m_row.fill(0, int(m_outMeta->getMessageLength(&st)));
         },
@@ -436,6 +439,33 @@ void Query::execute()
     }
     if (inMeta)
         inMeta->release();
+}
+
+QByteArray Query::assinatura(const QString &relation) const
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (!m_hasRow)
+        return {};
+    const QString tabela = relation.toUpper();
+    for (const Column &c : m_columns) {
+        if (c.relation != tabela || c.name == QLatin1String("VERSAO_REGISTRO"))
+            continue;
+        hash.addData(c.name.toUtf8());
+        const char *base = m_row.constData();
+        const bool nulo = *reinterpret_cast<const short *>(base + c.nullOffset) != 0;
+        hash.addData(QByteArrayView(nulo ? "N" : "V", 1));
+        if (nulo)
+            continue;
+        if (c.type == SQL_VARYING) {
+            // only the text itself: what follows it in the buffer is left over from other rows
+            unsigned short n = 0;
+            std::memcpy(&n, base + c.offset, sizeof n);
+            hash.addData(QByteArrayView(base + c.offset, qsizetype(sizeof n + qMin<unsigned>(n, c.length))));
+        } else {
+            hash.addData(QByteArrayView(base + c.offset, qsizetype(c.length)));
+        }
+    }
+    return hash.result();
 }
 
 bool Query::next()

@@ -82,6 +82,12 @@ public:
     Field field(const QString &name) const;
     Field field(int index) const;
 
+    // A digest of the current row's columns that come from `relation` (a
+    // table name), values as stored: two readings of one row give the same
+    // digest exactly when nobody changed it in between. Columns aliased
+    // VERSAO_REGISTRO are left out.
+    QByteArray assinatura(const QString &relation) const;
+
 private:
     friend class Field;
     struct Param {
@@ -101,6 +107,8 @@ private:
         unsigned offset = 0;
         unsigned nullOffset = 0;
         bool fixedChar = false;
+        QString relation;
+        unsigned length = 0;
     };
 
     void prepareOutput();

@@ -3,6 +3,7 @@
 #include "app/ProgramFolder.h"
 #include "data/DbError.h"
 #include "data/EmbeddedServer.h"
+#include "data/ServidorRede.h"
 #include "services/Seams.h"
 
 #include <QThread>
@@ -43,6 +44,15 @@ TDM::~TDM()
 void TDM::connectOnce()
 {
     BancoDados.disconnect();
+    const ServidorRede servidor = ServidorRede::Ler();
+    if (servidor.ativo()) {
+        // the office's server: the engine beside the program stays unused
+        servidor.Configurar(BancoDados);
+        BancoDados.connect();
+        return;
+    }
+    BancoDados.setRemoto(false);
+    BancoDados.setParams(QStringLiteral("sysdba"), QStringLiteral("zolbrinax"), QStringLiteral("WIN1252"));
     ConfigureEmbeddedServer();
     ApplyEmbeddedServerRoot(EmbeddedServerRoot());
     BancoDados.disconnect();
@@ -61,8 +71,24 @@ void TDM::DataModuleCreate(const Delay &delay)
             // once more, with whatever name is set by now
             BancoDados.connect();
         } catch (const DbError &) {
-            Seams::messages().show(first.message(), MessageService::Kind::Error);
+            const ServidorRede servidor = ServidorRede::Ler();
+            Seams::messages().show(servidor.ativo() ? servidor.Mensagem(first.gdsCode(), first.message())
+                                                    : first.message(),
+                                   MessageService::Kind::Error);
         }
+    }
+}
+
+bool TDM::ConectarDeNovo(QString *error)
+{
+    try {
+        connectOnce();
+        return true;
+    } catch (const DbError &e) {
+        const ServidorRede servidor = ServidorRede::Ler();
+        if (error)
+            *error = servidor.ativo() ? servidor.Mensagem(e.gdsCode(), e.message()) : e.message();
+        return false;
     }
 }
 

@@ -26,6 +26,11 @@ public:
     // Connects again after a backup or restore; false (and the error shown
     // by the caller) when it fails.
     [[nodiscard]] bool Reconectar(QString *error = nullptr);
+    // Connects anew from the settings (the embedded file or [SERVIDOR]),
+    // after the network settings changed; false with the message to show.
+    [[nodiscard]] bool ConectarDeNovo(QString *error = nullptr);
+    // Whether the database is on a server of the network.
+    bool EmRede() const { return BancoDados.remoto(); }
 
     // The process-wide module (the one created last), or null.
     static TDM *instance();

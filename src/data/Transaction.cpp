@@ -16,17 +16,54 @@ int Transaction::openCount()
 
 Transaction::Transaction(Database &db, Modo modo) : m_db(db)
 {
-    if (!db.isConnected())
-        throw DbError(QStringLiteral("Não há conexão com o banco de dados."));
+    if (!db.isConnected()) {
+        if (!db.wasConnected())
+            throw DbError(QStringLiteral("Não há conexão com o banco de dados."));
+        // lost before and not made again: the server may be back by now
+        db.reconnect();
+    }
     static const unsigned char leitura[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed,
                                             isc_tpb_rec_version, isc_tpb_wait};
-    FbStatus::run([&](Firebird::ThrowStatusWrapper &st) {
-        if (modo == Modo::Leitura)
-            m_handle = db.attachment()->startTransaction(&st, sizeof leitura, leitura);
-        else
-            m_handle = db.attachment()->startTransaction(&st, 0, nullptr);
-    });
+    static const unsigned char escrita[] = {isc_tpb_version3,
+                                            isc_tpb_write,
+                                            isc_tpb_read_committed,
+                                            isc_tpb_rec_version,
+                                            isc_tpb_wait,
+                                            isc_tpb_lock_timeout,
+                                            1,
+                                            kEsperaBloqueio};
+    auto iniciar = [&] {
+        FbStatus::run([&](Firebird::ThrowStatusWrapper &st) {
+            if (modo == Modo::Leitura)
+                m_handle = db.attachment()->startTransaction(&st, sizeof leitura, leitura);
+            else
+                m_handle = db.attachment()->startTransaction(&st, sizeof escrita, escrita);
+        });
+    };
+    try {
+        iniciar();
+    } catch (const DbError &e) {
+        if (!ConexaoPerdida(e.gdsCode()))
+            throw;
+        // nothing was under way: connect again and start over, once
+        db.reconnect();
+        iniciar();
+    }
     ++g_open;
+}
+
+qint64 Transaction::id() const
+{
+    if (!m_handle)
+        return 0;
+    const unsigned char item = isc_info_tra_id;
+    unsigned char buffer[32] = {};
+    FbStatus::run(
+        [&](Firebird::ThrowStatusWrapper &st) { m_handle->getInfo(&st, 1, &item, sizeof buffer, buffer); });
+    if (buffer[0] != isc_info_tra_id)
+        return 0;
+    const int len = int(isc_portable_integer(buffer + 1, 2));
+    return isc_portable_integer(buffer + 3, short(len));
 }
 
 Transaction::~Transaction()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class Database;
 
 namespace Firebird {
@@ -10,8 +12,10 @@ class ITransaction;
 // goes out of scope is rolled back.
 class Transaction {
 public:
-    // Writes: the server's defaults (concurrency, wait). Reads: read-only and
-    // read committed, which the engine commits without writing anything.
+    // Writes: read committed, waiting a few seconds at most for a row another
+    // user is writing (then a clear message, never a frozen screen). Reads:
+    // read-only and read committed, which the engine commits without writing.
+    // A connection found lost on starting is made once more.
     enum class Modo { Escrita, Leitura };
     // Starts at once. Throws DbError.
     explicit Transaction(Database &db, Modo modo = Modo::Escrita);
@@ -25,6 +29,11 @@ public:
 
     Database &database() const { return m_db; }
     Firebird::ITransaction *handle() const { return m_handle; }
+    // The transaction's number: the version of every row it writes.
+    qint64 id() const;
+
+    // Seconds a write waits for a row locked by another user.
+    static constexpr int kEsperaBloqueio = 5;
 
     // Transactions of this process that are open right now.
     static int openCount();

@@ -122,6 +122,12 @@ const QList<SettingDef> &SettingsTable()
         {S("SMTP"), S("REMETENTE"), T::Text, QString()},
         // where "Dúvidas e Sugestões" and the backup mail's text send people
         {S("SMTP"), S("SUPORTE"), T::Text, PublisherSupportEmail()},
+        // a database on a Firebird server of the office network; HOST empty: the embedded file
+        {S("SERVIDOR"), S("HOST"), T::Text, QString()},
+        {S("SERVIDOR"), S("PORTA"), T::Integer, S("3050")},
+        {S("SERVIDOR"), S("BANCO"), T::Text, QString()},
+        {S("SERVIDOR"), S("USUARIO"), T::Text, S("SYSDBA")},
+        {S("SERVIDOR"), S("SENHA"), T::Text, QString()},
     };
     return table;
 }

@@ -94,7 +94,7 @@ private slots:
         QVERIFY2(m_folder.createDatabase(), qPrintable(m_folder.lastError));
         m_seams = FakeSeams::install();
         m_dm = m_folder.connect();
-        QVERIFY(db().isConnected());
+        QVERIFY2(db().isConnected(), qPrintable(m_seams.messages->shown.join(QStringLiteral(" / "))));
         QVERIFY(insertUsuario(db(), kAna));
         QVERIFY(insertUsuario(db(), kBia));
         m_grupo = insertGrupo(db(), QStringLiteral("Amigos"));

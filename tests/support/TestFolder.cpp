@@ -1,6 +1,7 @@
 #include "support/TestFolder.h"
 
 #include "data/TDM.h"
+#include "support/ServidorFirebird.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +39,7 @@ TestFolder::TestFolder()
 
 TestFolder::~TestFolder()
 {
+    m_servidor.reset();
     qunsetenv("LUMISTO_PROGRAM_DIR");
 }
 
@@ -46,9 +48,29 @@ QString TestFolder::path() const
     return m_dir.path() + QLatin1Char('/');
 }
 
+bool TestFolder::emServidor()
+{
+    return qEnvironmentVariableIntValue("LUMISTO_TESTE_SERVIDOR") == 1;
+}
+
 bool TestFolder::createDatabase(const QString &relative)
 {
-    return runScript(QStringLiteral(LUMISTO_SOURCE_DIR "/scripts/create-db"), {file(relative)}, &lastError);
+    if (!runScript(QStringLiteral(LUMISTO_SOURCE_DIR "/scripts/create-db"), {file(relative)}, &lastError))
+        return false;
+    if (!emServidor() || relative != QStringLiteral("DB/Orvalha.FDB"))
+        return true;
+    if (!m_servidor) {
+        m_servidor = std::make_unique<ServidorFirebird>();
+        if (!m_servidor->isValid()) {
+            lastError = m_servidor->lastError;
+            return false;
+        }
+    }
+    if (!m_servidor->servidor(file(relative)).Gravar()) {
+        lastError = QStringLiteral("[SERVIDOR] não gravado");
+        return false;
+    }
+    return true;
 }
 
 std::unique_ptr<TDM> TestFolder::connect()
@@ -58,6 +80,8 @@ std::unique_ptr<TDM> TestFolder::connect()
 
 QString TestFolder::isql(const QString &sql, bool *ok)
 {
+    if (m_servidor)
+        return m_servidor->isql(file(QStringLiteral("DB/Orvalha.FDB")), sql, ok);
     QFile script(file(QStringLiteral("script.sql")));
     script.open(QIODevice::WriteOnly | QIODevice::Truncate);
     script.write(sql.toLatin1());
