@@ -448,7 +448,7 @@ QByteArray Query::assinatura(const QString &relation) const
         return {};
     const QString tabela = relation.toUpper();
     for (const Column &c : m_columns) {
-        if (c.relation != tabela || c.name == QLatin1String("VERSAO_REGISTRO"))
+        if (c.relation != tabela)
             continue;
         hash.addData(c.name.toUtf8());
         const char *base = m_row.constData();

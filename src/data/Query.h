@@ -84,8 +84,7 @@ public:
 
     // A digest of the current row's columns that come from `relation` (a
     // table name), values as stored: two readings of one row give the same
-    // digest exactly when nobody changed it in between. Columns aliased
-    // VERSAO_REGISTRO are left out.
+    // digest exactly when nobody changed it in between.
     QByteArray assinatura(const QString &relation) const;
 
 private:

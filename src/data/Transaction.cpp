@@ -52,20 +52,6 @@ Transaction::Transaction(Database &db, Modo modo) : m_db(db)
     ++g_open;
 }
 
-qint64 Transaction::id() const
-{
-    if (!m_handle)
-        return 0;
-    const unsigned char item = isc_info_tra_id;
-    unsigned char buffer[32] = {};
-    FbStatus::run(
-        [&](Firebird::ThrowStatusWrapper &st) { m_handle->getInfo(&st, 1, &item, sizeof buffer, buffer); });
-    if (buffer[0] != isc_info_tra_id)
-        return 0;
-    const int len = int(isc_portable_integer(buffer + 1, 2));
-    return isc_portable_integer(buffer + 3, short(len));
-}
-
 Transaction::~Transaction()
 {
     rollback();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QtGlobal>
-
 class Database;
 
 namespace Firebird {
@@ -29,8 +27,6 @@ public:
 
     Database &database() const { return m_db; }
     Firebird::ITransaction *handle() const { return m_handle; }
-    // The transaction's number: the version of every row it writes.
-    qint64 id() const;
 
     // Seconds a write waits for a row locked by another user.
     static constexpr int kEsperaBloqueio = 5;

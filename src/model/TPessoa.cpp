@@ -260,8 +260,15 @@ void TPessoa::VincularPessoa(Query &q, const QStringList &nomes) const
     VincularTexto(q, nomes, "VOIP", Voip);
 }
 
+QString TPessoa::NomeTabela() const
+{
+    return m_tabela == Tabela::PessoaFisica ? QStringLiteral("PESSOAFISICA")
+                                            : QStringLiteral("PESSOAJURIDICA");
+}
+
 void TPessoa::LerPessoa(const Query &q)
 {
+    VersaoLida = {q.assinatura(NomeTabela())};
     auto texto = [&](const char *nome) { return q.field(col(nome)).asString(); };
     auto inteiro = [&](const char *nome) { return q.field(col(nome)).asInt(); };
     Grupo.Codigo = inteiro("COD_GRUPO");
@@ -342,12 +349,68 @@ Resultado TPessoa::Alterar()
             return *parar;
     }
     int linhas = 0;
+    UltimoConflito = Conflito::Nenhum;
+    Recarregada = false;
+    std::unique_ptr<TPessoa> gravada;
+    Versao escrita;
+    const bool conferir = VersaoLida.definida();
+    const QString sqlAtual = QStringLiteral("SELECT * FROM ") + NomeTabela() +
+                             QStringLiteral(" WHERE IDENTIFICADOR = :IDENTIFICADOR");
     const DbResult r = dbOperation(db(), [&](Transaction &t) {
+        if (conferir) {
+            // the row as stored now, held until this write ends
+            Query atual(t, sqlAtual + QStringLiteral(" WITH LOCK"));
+            atual.setInt(col("IDENTIFICADOR"), Identificador);
+            atual.open();
+            if (!atual.next()) {
+                UltimoConflito = Conflito::Excluida;
+                return;
+            }
+            if (atual.assinatura(NomeTabela()) != VersaoLida.assinatura) {
+                UltimoConflito = Conflito::Alterada;
+                gravada = Copia();
+                gravada->Ler(atual);
+                return;
+            }
+        }
         Query q(t, sql.alterar);
         Vincular(q, Escrita::Alteracao);
         q.execute();
         linhas = q.rowsAffected();
+        if (conferir && linhas > 0) {
+            // the row as this write leaves it, for the next change from the same screen
+            Query nova(t, sqlAtual);
+            nova.setInt(col("IDENTIFICADOR"), Identificador);
+            nova.open();
+            if (nova.next())
+                escrita.assinatura = nova.assinatura(NomeTabela());
+        }
     });
+    if (r && UltimoConflito == Conflito::Excluida) {
+        MostrarErro(
+            QStringLiteral("Este registro foi excluído por outro usuário depois que você o abriu.") +
+            kQuebra +
+            QStringLiteral("O que você digitou continua na tela, mas não pode ser gravado como alteração."));
+        return Resultado::Falhou;
+    }
+    if (r && UltimoConflito == Conflito::Alterada) {
+        if (Seams::messages().confirm(
+                QStringLiteral("Outro usuário alterou este registro depois que você o abriu.") + kQuebra +
+                QStringLiteral("Deseja ver os dados gravados por ele?") + kQuebra + kQuebra +
+                QStringLiteral("Sim: a tela mostra os dados gravados e o que você digitou é descartado.") +
+                kQuebra +
+                QStringLiteral("Não: a tela continua com o que você digitou; gravar de novo substitui a "
+                               "alteração do outro usuário."))) {
+            Assumir(*gravada);
+            NomeAntigo = Nome;
+            UltimoConflito = Conflito::Alterada;
+            Recarregada = true;
+        } else {
+            // the user saw the warning: the next save is a deliberate replacement
+            VersaoLida = gravada->VersaoLida;
+        }
+        return Resultado::Falhou;
+    }
     if (!r || linhas == 0) {
         // a text refused on the way to the database is all the user needs
         const QString motivo = r ? RegistroNaoEncontrado() : r.error;
@@ -355,6 +418,7 @@ Resultado TPessoa::Alterar()
         return Resultado::Falhou;
     }
     NomeAntigo = Nome;
+    VersaoLida = escrita;
     return ContarAlteracao(Resultado::Gravado);
 }
 

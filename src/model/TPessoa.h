@@ -49,6 +49,22 @@ public:
     // after every successful insert or change.
     QString NomeAntigo;
 
+    // The row as this record last read or wrote it. A change made from it is
+    // refused when someone else (another desktop on the network edition)
+    // changed or deleted the row in between: nothing is silently overwritten.
+    struct Versao {
+        QByteArray assinatura; // digest of the stored columns as read
+        bool definida() const { return !assinatura.isEmpty(); }
+    };
+    Versao VersaoLida;
+    // What the last Alterar found: Alterada (someone else changed the row;
+    // with Recarregada the record now holds the stored row, otherwise it
+    // keeps what the user typed and a new save replaces the other change)
+    // or Excluida (the row is gone; the record keeps what was typed).
+    enum class Conflito { Nenhum, Alterada, Excluida };
+    Conflito UltimoConflito = Conflito::Nenhum;
+    bool Recarregada = false;
+
     // Writes a new row after the duplicate-name warning and takes the
     // identifier the database gave it. Recusado: the user declined the
     // warning. Falhou: a text cannot be stored or the database refused, and
@@ -57,7 +73,9 @@ public:
     [[nodiscard]] Resultado Inserir();
     // Rewrites the row of Identificador; the warning runs only when Nome
     // differs from NomeAntigo. Falhou (reason shown) also when no row has
-    // this identifier any more.
+    // this identifier any more, and when VersaoLida shows that another user
+    // changed or deleted the row since it was read (UltimoConflito says
+    // which; the user is asked whether to see the stored row).
     [[nodiscard]] Resultado Alterar();
     // Deletes the row of Identificador; errors are rolled back without a message.
     Resultado Excluir();
@@ -160,6 +178,7 @@ protected:
     static void VincularData(Query &q, const QStringList &nomes, const char *nome, double valor);
 
 private:
+    QString NomeTabela() const;
     Tabela m_tabela;
     Database *m_db;
 };

@@ -38,6 +38,9 @@ public:
     // server and the test share the disk). False with lastError on failure.
     bool criarBanco(const QString &caminho);
 
+    // An empty database of no program at all (no USUARIO table).
+    bool criarBancoVazio(const QString &caminho);
+
     // Runs a script through isql-fb over the network protocol.
     QString isql(const QString &banco, const QString &sql, bool *ok = nullptr);
 

@@ -105,7 +105,11 @@ TelaCadastroPessoa::Gravacao TelaCadastroPessoa::Executar(TPessoa &p)
         // nobody picked: there is no person 0 to change
         if (m_identificador > 0) {
             p.NomeAntigo = m_nomeAntigo;
+            p.VersaoLida = m_versaoLida;
             feito.resultado = p.Alterar();
+            m_versaoLida = p.VersaoLida;
+            if (p.Recarregada)
+                MostrarGravada(p);
         }
         break;
     case Excluir:
@@ -152,6 +156,7 @@ void TelaCadastroPessoa::btnGravarClick()
     lblLogin->clear();
     m_operacao = Nenhuma;
     m_identificador = 0;
+    m_versaoLida = {};
     if (m_barra.editando())
         AlternarEdicao();
     DepoisDeGravar();
@@ -175,6 +180,7 @@ void TelaCadastroPessoa::btnCancelarClick()
     AlternarEdicao();
     m_operacao = Nenhuma;
     m_identificador = 0;
+    m_versaoLida = {};
 }
 
 void TelaCadastroPessoa::btnSairClick()

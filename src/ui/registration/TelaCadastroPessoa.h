@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Resultado.h"
+#include "model/TPessoa.h"
 #include "ui/registration/EntradaCadastro.h"
 
 #include <QDialog>
@@ -12,7 +13,6 @@ class QKeyEvent;
 class QLabel;
 class QShowEvent;
 class QTabWidget;
-class TPessoa;
 
 // The life cycle the entry screens of individuals and companies share:
 // showing and closing (the default state and the page kept in the settings
@@ -66,6 +66,9 @@ protected:
     virtual void AtualizarNome(const QString &antigo, const QString &novo) = 0;
     // The quick-access window of the person just saved.
     virtual void AbrirAcessoRapido(qint32 identificador, const QString &resumo) = 0;
+    // The stored row in place of what was typed, after the user chose to see
+    // another user's change (the screen stays in its operation).
+    virtual void MostrarGravada(const TPessoa &pessoa) = 0;
     // Back to browsing after "Confirmar": what the screen clears besides.
     virtual void DepoisDeGravar() {}
     // A key in a field the screen watches (Enter in the postal code, say):
@@ -90,6 +93,7 @@ protected:
     int m_operacao = Nenhuma;
     qint32 m_identificador = 0;
     QString m_nomeAntigo;
+    TPessoa::Versao m_versaoLida; // the shown row as read, for a change
 
 protected slots:
     void FormShow();

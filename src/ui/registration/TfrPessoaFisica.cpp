@@ -80,6 +80,7 @@ TfrPessoaFisica::TfrPessoaFisica(QWidget *parent)
     PreencherNomes();
     m_operacao = Nenhuma;
     m_identificador = 0;
+    m_versaoLida = {};
     edtZona->setText(QStringLiteral("000"));
     edtSeccao->setText(QStringLiteral("000"));
     edtTitulo->setText(kTituloZerado);
@@ -504,6 +505,7 @@ void TfrPessoaFisica::btnNovoClick()
         // a new individual never inherits the seller of the one shown before
         m_vendedora.clear();
         m_identificador = 0;
+        m_versaoLida = {};
         m_nomeAntigo.clear();
         edtNome->setFocus();
     } else {
@@ -518,9 +520,15 @@ void TfrPessoaFisica::btnNovoClick()
     m_operacao = BarraFerramentas::operacaoDe(botao);
 }
 
+void TfrPessoaFisica::MostrarGravada(const TPessoa &pessoa)
+{
+    MostrarPessoa(static_cast<const TPessoaFisica &>(pessoa));
+}
+
 void TfrPessoaFisica::MostrarPessoa(const TPessoaFisica &p)
 {
     m_identificador = p.Identificador;
+    m_versaoLida = p.VersaoLida;
     m_vendedora = p.Vendedora;
     edtTratamento->setCurrentIndex(edtTratamento->findText(p.Tratamento, Qt::MatchExactly));
     edtNome->setEditText(p.Nome);

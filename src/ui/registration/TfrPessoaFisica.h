@@ -36,6 +36,7 @@ public:
     // Fills every control from the record and remembers its identifier,
     // seller and name (the old name of a change).
     void MostrarPessoa(const TPessoaFisica &pessoa);
+    void MostrarGravada(const TPessoa &pessoa) override;
     // How callers open the screen for change: caption "Pessoa Física --
     // Alterando", the five buttons disabled, the person shown, operation 2.
     void AbrirParaAlterar(const TPessoaFisica &pessoa);

@@ -69,6 +69,7 @@ TfrPessoaJuridica::TfrPessoaJuridica(QWidget *parent)
     // creation
     m_operacao = Nenhuma;
     m_identificador = 0;
+    m_versaoLida = {};
     PreencherNomes();
     m_grupo.preencher();
 }
@@ -381,6 +382,7 @@ void TfrPessoaJuridica::btnNovoClick()
     if (botao == m_barra.btnNovo) {
         // nothing of the company shown before goes into the new one
         m_identificador = 0;
+        m_versaoLida = {};
         m_nomeAntigo.clear();
         edtNome->setEditText(QString());
         m_endereco->edtCidade->setEditText(QString());
@@ -402,9 +404,15 @@ void TfrPessoaJuridica::btnNovoClick()
     m_operacao = BarraFerramentas::operacaoDe(botao);
 }
 
+void TfrPessoaJuridica::MostrarGravada(const TPessoa &pessoa)
+{
+    MostrarPessoa(static_cast<const TPessoaJuridica &>(pessoa));
+}
+
 void TfrPessoaJuridica::MostrarPessoa(const TPessoaJuridica &p)
 {
     m_identificador = p.Identificador;
+    m_versaoLida = p.VersaoLida;
     edtNome->setEditText(p.Nome);
     if (!edtCNPJ->setValue(p.CNPJ))
         edtCNPJ->setValue(QString());

@@ -38,6 +38,7 @@ public:
     // Fills every control from the record and remembers its identifier and
     // name (the old name of a change).
     void MostrarPessoa(const TPessoaJuridica &pessoa);
+    void MostrarGravada(const TPessoa &pessoa) override;
     // How callers open the screen for change: caption "Pessoa Jurídica --
     // Alterando", the five buttons disabled, the company shown, operation 2.
     void AbrirParaAlterar(const TPessoaJuridica &pessoa);
