@@ -84,7 +84,7 @@ void Database::connect()
 
 void Database::reconnect()
 {
-    disconnect();
+    dropAttachment();
     connect();
 }
 
@@ -103,6 +103,13 @@ bool ConexaoPerdida(long gdsCode)
 }
 
 void Database::disconnect() noexcept
+{
+    // closed on purpose (a backup, a restore, the end): nothing connects again by itself
+    m_wasConnected = false;
+    dropAttachment();
+}
+
+void Database::dropAttachment() noexcept
 {
     if (!m_attachment)
         return;

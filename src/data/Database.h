@@ -33,7 +33,8 @@ public:
     // After the connection was lost (the server stopped, the network fell):
     // drops the dead attachment and connects again. Throws DbError.
     void reconnect();
-    // Whether this connection was ever made: a lost one may be made again.
+    // Whether this connection is meant to be open: one lost (not closed with
+    // disconnect) is made again by the next operation.
     bool wasConnected() const { return m_wasConnected; }
     void disconnect() noexcept;
     bool isConnected() const { return m_attachment != nullptr; }
@@ -49,6 +50,8 @@ public:
     static Firebird::IUtil *util();
 
 private:
+    void dropAttachment() noexcept;
+
     QString m_databaseName;
     QString m_user = QStringLiteral("sysdba");
     QString m_password;

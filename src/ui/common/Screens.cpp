@@ -31,6 +31,7 @@
 #include "ui/reports/TfrRelPTotal.h"
 #include "ui/search/TfrPesquisaPessoaFisica.h"
 #include "ui/search/TfrPesquisaPessoaJuridica.h"
+#include "ui/session/TfrConexaoRede.h"
 #include "ui/session/TfrAlteraSenha.h"
 #include "ui/session/TfrNovoUsuario.h"
 #include "ui/session/TfrPesquisaAnotacao.h"
@@ -67,6 +68,10 @@ void InstallScreens()
     });
     nav->add(kSobre, [fim](QWidget *owner, const Abertura &) {
         TfrSobre dlg(owner);
+        return fim(dlg.exec());
+    });
+    nav->add(kConexaoRede, [fim](QWidget *owner, const Abertura &) {
+        TfrConexaoRede dlg(owner);
         return fim(dlg.exec());
     });
     // titulo: the subject already filled in (empty from the main window)

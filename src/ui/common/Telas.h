@@ -21,6 +21,7 @@ inline const QString kRemoverUsuarios = QStringLiteral("TfrRemoverUsuarios");
 inline const QString kAlteraSenha = QStringLiteral("TfrAlteraSenha");
 inline const QString kBackUP = QStringLiteral("TfrBackUP");
 inline const QString kSobre = QStringLiteral("TfrSobre");
+inline const QString kConexaoRede = QStringLiteral("TfrConexaoRede");
 inline const QString kSugestoes = QStringLiteral("TfrSugestoes");
 inline const QString kGrupos = QStringLiteral("TfrGrupos");
 inline const QString kPesquisaPessoaFisica = QStringLiteral("TfrPesquisaPessoaFisica");

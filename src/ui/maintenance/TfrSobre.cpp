@@ -2,6 +2,8 @@
 
 #include "app/ProgramFolder.h"
 #include "app/Version.h"
+#include "data/ServidorRede.h"
+#include "data/TDM.h"
 #include "model/TPessoaFisica.h"
 #include "model/TUsuario.h"
 #include "services/Seams.h"
@@ -34,8 +36,12 @@ TfrSobre::TfrSobre(QWidget *parent) : QDialog(parent)
     Label1->setFont(grande);
     Label2 = new QLabel(QStringLiteral("Versão ") + ProgramVersion(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    lblHint = new QLabel(QStringLiteral("Versão DeskTop :: ") +
-                             QDir::toNativeSeparators(ProgramPath(QStringLiteral("DB/"))),
+    // on a server of the network the place is the server's, not this desktop's folder
+    const ServidorRede servidor = ServidorRede::Ler();
+    const bool emRede = TDM::instance() ? TDM::instance()->EmRede() : servidor.ativo();
+    lblHint = new QLabel(emRede ? QStringLiteral("Versão em REDE :: ") + servidor.descricao()
+                                : QStringLiteral("Versão DeskTop :: ") +
+                                      QDir::toNativeSeparators(ProgramPath(QStringLiteral("DB/"))),
                          this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -105,6 +105,9 @@ TfrLogin::TfrLogin(QWidget *parent) : QDialog(parent)
     btnEsqueciMinhaSenha->setStyleSheet(QStringLiteral("color: #000080; text-decoration: underline;"));
     SpeedButton1 = button(QStringLiteral("Adicionar Usuários"), "SpeedButton1");
     SpeedButton2 = button(QStringLiteral("Remover Usuários"), "SpeedButton2");
+    btnRede = button(QStringLiteral("Rede..."), "btnRede");
+    btnRede->setToolTip(
+        QStringLiteral("Onde está o banco de dados: neste computador ou num servidor da rede"));
 
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
@@ -136,6 +139,7 @@ TfrLogin::TfrLogin(QWidget *parent) : QDialog(parent)
     authButtons->addWidget(btnOK);
     authButtons->addWidget(btnSair);
     authButtons->addWidget(btnAjuda);
+    authButtons->addWidget(btnRede);
     authButtons->addStretch();
     auto *authRow = new QHBoxLayout;
     authRow->addLayout(auth, 1);
@@ -165,6 +169,7 @@ TfrLogin::TfrLogin(QWidget *parent) : QDialog(parent)
     connect(btnSair, &QPushButton::clicked, this, &TfrLogin::btnSairClick);
     connect(btnAjuda, &QPushButton::clicked, this, &TfrLogin::btnAjudaClick);
     connect(btnEsqueciMinhaSenha, &QPushButton::clicked, this, &TfrLogin::btnEsqueciMinhaSenhaClick);
+    connect(btnRede, &QPushButton::clicked, this, &TfrLogin::btnRedeClick);
     connect(SpeedButton1, &QPushButton::clicked, this, &TfrLogin::SpeedButton1Click);
     connect(SpeedButton2, &QPushButton::clicked, this, &TfrLogin::SpeedButton2Click);
     connect(CheckBox1, &QCheckBox::clicked, this, &TfrLogin::CheckBox1Click);
@@ -307,6 +312,13 @@ bool TfrLogin::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TfrLogin::btnRedeClick()
+{
+    // the logins come from wherever the database is now
+    if (Telas::Abrir(this, Telas::kConexaoRede) == QDialog::Accepted)
+        PreencherLogins();
 }
 
 void TfrLogin::btnOkClick()

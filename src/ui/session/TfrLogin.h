@@ -43,6 +43,7 @@ private slots:
     void btnSairClick();
     void btnAjudaClick();
     void btnEsqueciMinhaSenhaClick();
+    void btnRedeClick();
     void edtLoginCloseUp();
     void SpeedButton1Click();
     void SpeedButton2Click();
@@ -61,6 +62,7 @@ private:
     QComboBox *edtLogin;
     QLineEdit *edtSenha;
     QPushButton *btnOK, *btnSair, *btnAjuda, *btnEsqueciMinhaSenha, *SpeedButton1, *SpeedButton2;
+    QPushButton *btnRede = nullptr; // where the database is (this desktop or a server)
     QLabel *lblHint, *lblDataHora;
     QCheckBox *CheckBox1, *edtPedeSenha;
     QTimer Timer1;

@@ -12,6 +12,7 @@
 #include "services/Seams.h"
 #include "services/Settings.h"
 #include "ui/common/AppIcon.h"
+#include "ui/common/Help.h"
 #include "ui/common/Telas.h"
 #include "ui/session/ListaAniversariantes.h"
 #include "ui/session/ListaPessoasResumo.h"
@@ -309,7 +310,8 @@ void TfrPrincipalAC::criarBarraDeStatus()
         sb->addPermanentWidget(m_status[i], i == 3 ? 3 : 1);
     }
     m_status[0]->setAlignment(Qt::AlignCenter);
-    m_status[0]->setText(QStringLiteral("Versão DeskTop"));
+    m_status[0]->setText(TDM::instance() && TDM::instance()->EmRede() ? QStringLiteral("Versão em REDE")
+                                                                      : QStringLiteral("Versão DeskTop"));
 }
 
 void TfrPrincipalAC::criarDiario()
@@ -598,15 +600,23 @@ void TfrPrincipalAC::BackupRestore1Click()
 
 void TfrPrincipalAC::QueroaversoemREDE1Click()
 {
-    Seams::messages().show(QStringLiteral("Solicite a versão em REDE pelo email: ") +
-                           PublisherContactEmail());
+    // the network edition comes with the program: say how to turn it on
+    Seams::messages().show(
+        QStringLiteral(
+            "A versão em REDE já vem com o programa: com o banco de dados num servidor Firebird da "
+            "rede, vários computadores trabalham nos mesmos dados ao mesmo tempo.\r\nPara ativá-la, "
+            "clique em \"Rede...\" na janela de entrada e informe o servidor. Os passos estão na "
+            "ajuda, que será aberta agora.\r\nDúvidas: ") +
+        PublisherContactEmail());
+    OpenHelp(QStringLiteral("rede.htm"));
 }
 
 void TfrPrincipalAC::Alterardadosde1Click()
 {
     abrir(QStringLiteral("TfrAlteraSenha"));
     atualizarTitulos();
-    m_status[0]->setText(QStringLiteral("Versão DeskTop"));
+    m_status[0]->setText(TDM::instance() && TDM::instance()->EmRede() ? QStringLiteral("Versão em REDE")
+                                                                      : QStringLiteral("Versão DeskTop"));
     m_status[1]->setText(QStringLiteral("Login: ") + m_usuario.Login);
     Alterardadosde1->setText(QStringLiteral("Alterar os Dados de: ") + m_usuario.Nome);
 }

@@ -348,7 +348,7 @@ private slots:
 
         child<QAction>(w.get(), QStringLiteral("QueroaversoemREDE1"))->trigger();
         QVERIFY(m_seams.messages->shown.last().startsWith(
-            QStringLiteral("Solicite a versão em REDE pelo email: ")));
+            QStringLiteral("A versão em REDE já vem com o programa")));
     }
 };
 
