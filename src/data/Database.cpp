@@ -82,6 +82,16 @@ void Database::connect()
     m_wasConnected = true;
 }
 
+void Database::dropDatabase()
+{
+    if (!m_attachment)
+        throw DbError(QStringLiteral("Não há conexão com o banco de dados."));
+    FbStatus::run([&](Firebird::ThrowStatusWrapper &st) { m_attachment->dropDatabase(&st); });
+    // a dropped database's attachment is released by the engine
+    m_attachment = nullptr;
+    m_wasConnected = false;
+}
+
 void Database::reconnect()
 {
     dropAttachment();

@@ -38,6 +38,9 @@ public:
     bool wasConnected() const { return m_wasConnected; }
     void disconnect() noexcept;
     bool isConnected() const { return m_attachment != nullptr; }
+    // Deletes the connected database itself (its file goes) and ends the
+    // connection. Throws DbError.
+    void dropDatabase();
 
     Firebird::IAttachment *attachment() const { return m_attachment; }
 

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+struct ServidorRede;
+
 // The engine's own backup and restore, through the services manager of the
 // client library (embedded: no server process). The database must not be
 // attached by the caller while they run.
@@ -15,6 +17,22 @@ public:
     using Saida = std::function<void(const QString &linha)>;
 
     DbServices(QString user = QStringLiteral("sysdba"), QString password = QStringLiteral("zolbrinax"));
+    // The services of a Firebird server of the network (the account of
+    // [SERVIDOR]); database names are the server's, files are this desktop's.
+    static DbServices NoServidor(const ServidorRede &servidor);
+
+    // Bytes moved so far by a streamed backup or restore.
+    using Progresso = std::function<void(qint64 bytes)>;
+
+    // The server backs `database` (its own path or alias) up and streams it
+    // into `localFile` on this desktop. A failure leaves no file behind.
+    DbResult backupParaArquivo(const QString &database, const QString &localFile,
+                               const Progresso &progresso = {}) const;
+    // Streams `localFile` from this desktop to the server, which restores it
+    // into `database`: a new database, or (substituir) in place of the one
+    // there, which no one may be attached to.
+    DbResult restoreDeArquivo(const QString &localFile, const QString &database, bool substituir,
+                              const Saida &saida = {}, const Progresso &progresso = {}) const;
 
     // Backs `database` up into `backupFile`, ignoring limbo transactions, in
     // the non-transportable format. An older `backupFile` is deleted first,
@@ -30,4 +48,6 @@ public:
 private:
     QString m_user;
     QString m_password;
+    QString m_gerenciador = QStringLiteral("service_mgr");
+    bool m_remoto = false;
 };

@@ -4,7 +4,9 @@
 // and a server that stops and comes back.
 #include "data/Database.h"
 #include "data/DbOperation.h"
+#include "data/DbServices.h"
 #include "data/Query.h"
+#include "data/RestauracaoSegura.h"
 #include "data/ServidorRede.h"
 #include "model/TAnotacao.h"
 #include "model/TPessoaFisica.h"
@@ -15,6 +17,7 @@
 #include "support/TestFolder.h"
 #include "util/DateTime.h"
 
+#include <QHostInfo>
 #include <QtTest>
 
 using namespace DbHelpers;
@@ -248,6 +251,72 @@ private slots:
         QCOMPARE(lida.Texto, QStringLiteral("Reunião às 9h"));
         QVERIFY(lida.Carregar(kBia).ok);
         QCOMPARE(lida.Texto, QStringLiteral("Ligar para o contador"));
+    }
+
+    // The backup comes from the server's own services, streamed into a file
+    // of this desktop, and restores into a second database of the server.
+    void aBackupStreamedToTheDesktopRestoresOnTheServer()
+    {
+        guardarPessoa(QStringLiteral("Helena Souza"));
+        const int pessoas = count(m_a, QStringLiteral("PESSOAFISICA"));
+        const QString local = m_folder.file(QStringLiteral("DB/BackUP/Orvalha.bck"));
+        QDir().mkpath(QFileInfo(local).absolutePath());
+        const DbServices servicos = DbServices::NoServidor(m_servidor->servidor(m_banco));
+        qint64 recebidos = 0;
+        const DbResult copia = servicos.backupParaArquivo(m_banco, local, [&](qint64 n) { recebidos = n; });
+        QVERIFY2(copia.ok, qPrintable(copia.error));
+        QVERIFY(QFileInfo(local).size() > 0);
+        QCOMPARE(recebidos, QFileInfo(local).size());
+
+        const QString segunda = m_servidor->pasta() + QStringLiteral("Segunda.FDB");
+        const DbResult r = servicos.restoreDeArquivo(local, segunda, false);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        Database db;
+        m_servidor->servidor(segunda).Configurar(db);
+        db.connect();
+        QCOMPARE(count(db, QStringLiteral("PESSOAFISICA")), pessoas);
+        db.disconnect();
+
+        // a backup of a database the server does not have leaves no file
+        const QString nenhum = m_folder.file(QStringLiteral("DB/BackUP/Nenhum.bck"));
+        QVERIFY(!servicos.backupParaArquivo(m_servidor->pasta() + QStringLiteral("Nao.FDB"), nenhum).ok);
+        QVERIFY(!QFile::exists(nenhum));
+    }
+
+    // A restore while another desktop works is refused naming it; alone, the
+    // database as it was is kept on this desktop first, then replaced.
+    void aRestoreWaitsForTheOtherDesktopsAndKeepsASafetyBackup()
+    {
+        const ServidorRede servidor = m_servidor->servidor(m_banco);
+        const QString local = m_folder.file(QStringLiteral("DB/BackUP/Restaurar.bck"));
+        QDir().mkpath(QFileInfo(local).absolutePath());
+        QVERIFY(DbServices::NoServidor(servidor).backupParaArquivo(m_banco, local).ok);
+        const int antes = count(m_a, QStringLiteral("PESSOAFISICA"));
+        guardarPessoa(QStringLiteral("Depois do BackUP"));
+        const QString seguranca = m_folder.file(QStringLiteral("DB/BackUP/"));
+        const QDateTime agora(QDate(2026, 12, 10), QTime(15, 30, 0));
+
+        const ResultadoRestauracao recusado = RestaurarNoServidor(servidor, local, seguranca, agora);
+        QVERIFY(!recusado.ok);
+        QVERIFY2(recusado.erro.contains(QStringLiteral("Conectados agora:\r\n")), qPrintable(recusado.erro));
+        // one line per other desktop: both of this test's connections, by computer name
+        const QStringList linhas = recusado.erro.split(QStringLiteral("\r\n"));
+        QCOMPARE(linhas.size(), 3);
+        QVERIFY2(linhas.at(1).startsWith(QHostInfo::localHostName()), qPrintable(recusado.erro));
+        QVERIFY(!QFile::exists(seguranca + QStringLiteral("Orvalha_antes_restore_2026_12_10_153000.bck")));
+
+        m_a.disconnect();
+        m_b.disconnect();
+        const ResultadoRestauracao r = RestaurarNoServidor(servidor, local, seguranca, agora);
+        QVERIFY2(r.ok, qPrintable(r.erro));
+        QCOMPARE(r.copiaAnterior, seguranca + QStringLiteral("Orvalha_antes_restore_2026_12_10_153000.bck"));
+        QVERIFY(QFileInfo(r.copiaAnterior).size() > 0);
+        // the trial beside it is gone
+        QCOMPARE(QDir(m_servidor->pasta()).entryList({QStringLiteral("Orvalha_restaurando_*")}),
+                 QStringList());
+        conectar(m_a);
+        conectar(m_b);
+        QCOMPARE(count(m_a, QStringLiteral("PESSOAFISICA")), antes);
     }
 
     // The server stops in the middle of a session: the next operation says
