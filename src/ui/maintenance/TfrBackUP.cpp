@@ -3,6 +3,7 @@
 #include "app/ProgramFolder.h"
 #include "data/DbServices.h"
 #include "data/RestauracaoSegura.h"
+#include "data/ServidorRede.h"
 #include "data/TDM.h"
 #include "services/Seams.h"
 #include "services/Settings.h"
@@ -230,8 +231,15 @@ bool TfrBackUP::FazerBackup()
     }
 
     mostrar(QStringLiteral("Backup iniciado..."));
+    // on a server, the server backs up and the file comes through the connection
+    const ServidorRede servidor = ServidorRede::Ler();
     const DbResult backup =
-        DbServices().backup(baseDeDados(), arquivoBck(), [this](const QString &l) { mostrar(l); });
+        emRede() ? DbServices::NoServidor(servidor).backupParaArquivo(
+                       servidor.banco, arquivoBck(),
+                       [this](qint64 bytes) {
+                           mostrar(QStringLiteral("Recebendo o BackUP do servidor: %1 KB").arg(bytes / 1024));
+                       })
+                 : DbServices().backup(baseDeDados(), arquivoBck(), [this](const QString &l) { mostrar(l); });
     if (!backup) {
         mostrar(QStringLiteral("BackUP NÃO realizado."));
         Seams::messages().show(backup.error, MessageService::Kind::Error);
@@ -312,8 +320,11 @@ bool TfrBackUP::FazerRestore()
                        QStringLiteral(" não contém o BackUP da base de dados (Orvalha.bck)."));
 
     mostrar(QStringLiteral("Restore iniciado..."));
-    const ResultadoRestauracao r = RestaurarBase(DbServices(), bck, baseDeDados(), Seams::clock().now(),
-                                                 [this](const QString &l) { mostrar(l); });
+    const auto linha = [this](const QString &l) { mostrar(l); };
+    const ResultadoRestauracao r =
+        emRede() ? RestaurarNoServidor(ServidorRede::Ler(), bck, ProgramPath(QStringLiteral("DB/BackUP/")),
+                                       Seams::clock().now(), linha)
+                 : RestaurarBase(DbServices(), bck, baseDeDados(), Seams::clock().now(), linha);
     if (!r)
         return recusar(r.erro);
     mostrar(QStringLiteral("Restore concluído."));
@@ -365,8 +376,21 @@ void TfrBackUP::EnviarBackup()
                                MessageService::Kind::Warning);
 }
 
+bool TfrBackUP::emRede()
+{
+    return TDM::instance() ? TDM::instance()->EmRede() : ServidorRede::Ler().ativo();
+}
+
 bool TfrBackUP::CopiarBase()
 {
+    if (emRede()) {
+        // the file is on the server's disk, out of this desktop's reach
+        Seams::messages().show(
+            QStringLiteral("Com o banco de dados num servidor da rede, a cópia do arquivo só "
+                           "pode ser feita no próprio servidor. Use o BackUP."),
+            MessageService::Kind::Warning);
+        return false;
+    }
     desconectar();
     const auto reabrir = qScopeGuard([this] { reconectar(); });
     const QString copia = copiaDaBase();

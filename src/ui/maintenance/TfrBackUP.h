@@ -23,6 +23,9 @@ public:
     QString arquivoBck() const { return pastaDoArquivo() + QStringLiteral("Orvalha.bck"); }
     QString copiaDaBase() const; // "Orvalha_yyyy_mm_dd.FDB" beside the archive
     static QString baseDeDados();
+    // Whether the database is on a server of the network (backup and
+    // restore go through its services, streamed to and from this desktop).
+    static bool emRede();
 
     // The operations behind the buttons; true when they did their work.
     bool FazerBackup();
