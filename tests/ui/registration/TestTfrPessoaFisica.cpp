@@ -379,6 +379,46 @@ private slots:
         QVERIFY(!t.editando());
     }
 
+    // Someone else (another desktop) changed the person after the screen
+    // showed it: "Sim" shows the stored row and stays in the change, "Não"
+    // keeps what was typed and the next "Confirmar" replaces it.
+    void aChangeMadeElsewhereMeanwhileIsShownOrKnowinglyReplaced_data()
+    {
+        QTest::addColumn<bool>("ver");
+        QTest::newRow("see the stored row") << true;
+        QTest::newRow("keep the typed row") << false;
+    }
+    void aChangeMadeElsewhereMeanwhileIsShownOrKnowinglyReplaced()
+    {
+        QFETCH(bool, ver);
+        const int id = insertPessoaFisica(db(), QStringLiteral("Maria Silva"), 7, kLogin);
+        const TPessoaFisica p = carregada(id);
+        Tela t(&p);
+        QVERIFY(exec(db(),
+                     QStringLiteral("UPDATE PESSOAFISICA SET FONE_RESIDENCIAL = '1130001111' WHERE "
+                                    "IDENTIFICADOR = :ID"),
+                     {{QStringLiteral("ID"), id}}));
+        QVERIFY(t.mascara("edtFoneR")->setValue(QStringLiteral("1199998888")));
+        m_seams.messages->answers << ver;
+        t.botao("btnGravar")->click();
+
+        QCOMPARE(m_seams.messages->questions.size(), 1);
+        QVERIFY(m_seams.messages->questions.first().startsWith(
+            QStringLiteral("Outro usuário alterou este registro depois que você o abriu.")));
+        QCOMPARE(coluna(QStringLiteral("FONE_RESIDENCIAL"), id), QStringLiteral("1130001111"));
+        QVERIFY(t.editando());
+        QCOMPARE(abertas(QStringLiteral("TfrAcessoRapidoPF")), QStringList());
+        QCOMPARE(t.mascara("edtFoneR")->value(),
+                 ver ? QStringLiteral("1130001111") : QStringLiteral("1199998888"));
+
+        m_seams.messages->clear();
+        t.botao("btnGravar")->click();
+        QCOMPARE(m_seams.messages->questions, QStringList());
+        QCOMPARE(coluna(QStringLiteral("FONE_RESIDENCIAL"), id),
+                 ver ? QStringLiteral("1130001111") : QStringLiteral("1199998888"));
+        QVERIFY(!t.editando());
+    }
+
     void renameToASoundAlikeAsksAndNoChangesNothing()
     {
         QVERIFY(insertPessoaFisica(db(), QStringLiteral("Maria Silva"), 7, kLogin) > 0);
