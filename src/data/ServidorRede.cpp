@@ -37,7 +37,7 @@ ServidorRede ServidorRede::Ler()
 bool ServidorRede::Gravar() const
 {
     return WriteSettingText(kSecao, QStringLiteral("HOST"), host.trimmed()) &&
-           WriteSettingInt(kSecao, QStringLiteral("PORTA"), porta) &&
+           WriteSettingText(kSecao, QStringLiteral("PORTA"), QString::number(porta)) &&
            WriteSettingText(kSecao, QStringLiteral("BANCO"), banco.trimmed()) &&
            WriteSettingText(kSecao, QStringLiteral("USUARIO"), usuario.trimmed()) &&
            WriteSettingText(kSecao, QStringLiteral("SENHA"), senha);

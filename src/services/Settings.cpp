@@ -124,7 +124,7 @@ const QList<SettingDef> &SettingsTable()
         {S("SMTP"), S("SUPORTE"), T::Text, PublisherSupportEmail()},
         // a database on a Firebird server of the office network; HOST empty: the embedded file
         {S("SERVIDOR"), S("HOST"), T::Text, QString()},
-        {S("SERVIDOR"), S("PORTA"), T::Integer, S("3050")},
+        {S("SERVIDOR"), S("PORTA"), T::Text, S("3050")}, // read with ReadSettingInt
         {S("SERVIDOR"), S("BANCO"), T::Text, QString()},
         {S("SERVIDOR"), S("USUARIO"), T::Text, S("SYSDBA")},
         {S("SERVIDOR"), S("SENHA"), T::Text, QString()},
