@@ -177,7 +177,7 @@ TfrLogin::TfrLogin(QWidget *parent) : QDialog(parent)
     connect(&Timer1, &QTimer::timeout, this, &TfrLogin::Timer1Timer);
 
     // creation
-    lblHint->setText(QStringLiteral("Modelo DeskTop"));
+    MostrarModelo();
     CheckBox1->setChecked(AutostartEnabled());
     LoginFailed = true;
     TerminateOnClose = true;
@@ -314,11 +314,19 @@ bool TfrLogin::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+void TfrLogin::MostrarModelo()
+{
+    const bool rede = TDM::instance() && TDM::instance()->EmRede();
+    lblHint->setText(rede ? QStringLiteral("Modelo REDE") : QStringLiteral("Modelo DeskTop"));
+}
+
 void TfrLogin::btnRedeClick()
 {
     // the logins come from wherever the database is now
-    if (Telas::Abrir(this, Telas::kConexaoRede) == QDialog::Accepted)
+    if (Telas::Abrir(this, Telas::kConexaoRede) == QDialog::Accepted) {
+        MostrarModelo();
         PreencherLogins();
+    }
 }
 
 void TfrLogin::btnOkClick()

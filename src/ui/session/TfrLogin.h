@@ -44,6 +44,7 @@ private slots:
     void btnAjudaClick();
     void btnEsqueciMinhaSenhaClick();
     void btnRedeClick();
+    void MostrarModelo(); // "Modelo DeskTop" or "Modelo REDE"
     void edtLoginCloseUp();
     void SpeedButton1Click();
     void SpeedButton2Click();
