@@ -26,17 +26,21 @@
 #include "ui/registration/TfrPessoaFisica.h"
 #include "ui/registration/TfrPessoaJuridica.h"
 #include "ui/reports/TfrFones.h"
+#include "ui/reports/TfrMeuPreview.h"
 #include "ui/reports/TfrRelPF.h"
 #include "ui/reports/TfrRelPJ.h"
 #include "ui/reports/TfrRelPTotal.h"
+#include "ui/reports/TqrpLista.h"
 #include "ui/search/TfrPesquisaPessoaFisica.h"
 #include "ui/search/TfrPesquisaPessoaJuridica.h"
-#include "ui/session/TfrConexaoRede.h"
 #include "ui/session/TfrAlteraSenha.h"
+#include "ui/session/TfrConexaoRede.h"
 #include "ui/session/TfrNovoUsuario.h"
 #include "ui/session/TfrPesquisaAnotacao.h"
 #include "ui/session/TfrPrimeiroUsuario.h"
 #include "ui/session/TfrRemoverUsuarios.h"
+
+#include <QEventLoop>
 
 // Every screen the program can open by name. A screen missing here keeps its
 // menu entries disabled.
@@ -200,6 +204,21 @@ void InstallScreens()
         TfrFones dlg(TUsuario::atual()->Login, owner);
         return fim(dlg.exec());
     });
+    // the list reports: the preview is not modal, but the command lasts until it closes
+    for (const auto &[tela, lista] :
+         {std::pair{kListaPF, RelatorioListas::Lista::PF}, std::pair{kListaPJ, RelatorioListas::Lista::PJ},
+          std::pair{kListaPC, RelatorioListas::Lista::PC}}) {
+        nav->add(tela, [lista](QWidget *owner, const Abertura &) {
+            if (!TUsuario::atual())
+                return Retorno{};
+            if (QWidget *p = TqrpLista::Exibir(owner, lista, TUsuario::atual()->Login)) {
+                QEventLoop loop;
+                QObject::connect(p, &QObject::destroyed, &loop, &QEventLoop::quit);
+                loop.exec();
+            }
+            return Retorno{};
+        });
+    }
     nav->add(kCadastroContatoPJ, [fim](QWidget *owner, const Abertura &) {
         TfrCadastroContatoPJ dlg(owner);
         return fim(dlg.exec());

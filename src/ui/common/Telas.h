@@ -46,6 +46,9 @@ inline const QString kRelPF = QStringLiteral("TfrRelPF");
 inline const QString kRelPJ = QStringLiteral("TfrRelPJ");
 inline const QString kRelPTotal = QStringLiteral("TfrRelPTotal");
 inline const QString kFones = QStringLiteral("TfrFones");
+inline const QString kListaPF = QStringLiteral("TqrpListaPF");
+inline const QString kListaPJ = QStringLiteral("TqrpListaPJ");
+inline const QString kListaPC = QStringLiteral("TqrpListaPC");
 
 // Whether the program has that screen (its menu entries and buttons are on).
 bool Existe(const QString &tela);
