@@ -27,6 +27,10 @@ public:
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
     QString folderName(const QString &, const QString &) override { return {}; }
+    std::optional<FonteEscolhida> fonte(const QString &, const FonteEscolhida &) override
+    {
+        return std::nullopt;
+    }
 };
 
 class XdgShell : public ShellService {

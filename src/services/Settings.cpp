@@ -102,6 +102,7 @@ const QList<SettingDef> &SettingsTable()
         {S("ENVELOPE"), S("TIPOPESSOA"), T::Integer, S("2")},
         {S("ENVELOPE"), S("UF_01"), T::Integer, S("0")},
         {S("ENVELOPE"), S("UF"), T::Integer, S("0")},
+        {S("ENVELOPE"), S("ORIENTACAO"), T::Integer, S("0")}, // 0 portrait, 1 landscape
         {S("TELEFONES"), S("ENDERECO"), T::Boolean, S("1")},
         {S("FONE"), S("PAGINA"), T::Integer, S("0")},
         {S("MALA_DIRETA"), S("ASSUNTO"), T::Text, QString()},

@@ -82,6 +82,12 @@ public:
         return next(caption);
     }
     QString folderName(const QString &caption, const QString &) override { return next(caption); }
+    QQueue<std::optional<FonteEscolhida>> fontes; // answers to the font chooser
+    std::optional<FonteEscolhida> fonte(const QString &caption, const FonteEscolhida &) override
+    {
+        asked << caption;
+        return fontes.isEmpty() ? std::nullopt : fontes.dequeue();
+    }
 
 private:
     QString next(const QString &caption)

@@ -3,6 +3,7 @@
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QListWidget>
 #include <QSet>
 #include <QWidget>
 
@@ -19,8 +20,11 @@ inline void TestarModelos(QWidget *tela)
         vistos.insert(m);
         new QAbstractItemModelTester(m, QAbstractItemModelTester::FailureReportingMode::QtTest, m);
     };
+    // Qt's own item widgets are left alone: their model resets itself while
+    // the widget is being destroyed, after the tester can answer
     for (QAbstractItemView *v : tela->findChildren<QAbstractItemView *>())
-        testar(v->model());
+        if (!qobject_cast<QListWidget *>(v))
+            testar(v->model());
     for (QComboBox *c : tela->findChildren<QComboBox *>())
         testar(c->model());
 }

@@ -26,6 +26,7 @@
 #include "ui/registration/TfrPessoaFisica.h"
 #include "ui/registration/TfrPessoaJuridica.h"
 #include "ui/reports/TfrFones.h"
+#include "ui/reports/TfrImprimeEtiquetas.h"
 #include "ui/reports/TfrMeuPreview.h"
 #include "ui/reports/TfrRelPF.h"
 #include "ui/reports/TfrRelPJ.h"
@@ -219,6 +220,12 @@ void InstallScreens()
             return Retorno{};
         });
     }
+    nav->add(kImprimeEtiquetas, [fim](QWidget *owner, const Abertura &) {
+        if (!TUsuario::atual())
+            return Retorno{};
+        TfrImprimeEtiquetas dlg(TUsuario::atual()->Login, owner);
+        return fim(dlg.exec());
+    });
     nav->add(kCadastroContatoPJ, [fim](QWidget *owner, const Abertura &) {
         TfrCadastroContatoPJ dlg(owner);
         return fim(dlg.exec());

@@ -49,6 +49,7 @@ inline const QString kFones = QStringLiteral("TfrFones");
 inline const QString kListaPF = QStringLiteral("TqrpListaPF");
 inline const QString kListaPJ = QStringLiteral("TqrpListaPJ");
 inline const QString kListaPC = QStringLiteral("TqrpListaPC");
+inline const QString kImprimeEtiquetas = QStringLiteral("TfrImprimeEtiquetas");
 
 // Whether the program has that screen (its menu entries and buttons are on).
 bool Existe(const QString &tela);

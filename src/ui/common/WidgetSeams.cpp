@@ -3,6 +3,7 @@
 #include "app/TerminationSignals.h"
 #include "app/Version.h"
 #include "services/Seams.h"
+#include "ui/common/EscolhaFonte.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -88,6 +89,15 @@ public:
         if (TerminationSignals::requested())
             return {};
         return QFileDialog::getExistingDirectory(parentWindow(), caption, folder);
+    }
+    std::optional<FonteEscolhida> fonte(const QString &caption, const FonteEscolhida &inicial) override
+    {
+        if (TerminationSignals::requested())
+            return std::nullopt;
+        EscolhaFonte dialogo(caption, inicial, parentWindow());
+        if (dialogo.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialogo.escolhida();
     }
 };
 

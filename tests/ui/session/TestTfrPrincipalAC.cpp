@@ -315,6 +315,27 @@ private slots:
         QCOMPARE(memo->toPlainText(), QString());
     }
 
+    // the report and label entries are on and open their screens
+    void printEntriesOpenTheirScreens()
+    {
+        const QList<std::pair<QString, QString>> entradas = {
+            {QStringLiteral("PessoaFsica3"), QStringLiteral("TqrpListaPF")},
+            {QStringLiteral("PessoaJurdica3"), QStringLiteral("TqrpListaPJ")},
+            {QStringLiteral("PessoadeContato2"), QStringLiteral("TqrpListaPC")},
+            {QStringLiteral("ImpressodeEtiquetasparaPFeouPJ1"), QStringLiteral("TfrImprimeEtiquetas")}};
+        QSet<QString> telas;
+        for (const auto &e : entradas)
+            telas << e.second;
+        m_nav = RecordingNavigator::install(telas);
+        auto w = janela();
+        for (const auto &[acao, tela] : entradas) {
+            QAction *a = child<QAction>(w.get(), acao);
+            QVERIFY2(a->isEnabled(), qPrintable(acao));
+            a->trigger();
+            QCOMPARE(m_nav->opened.last().first, tela);
+        }
+    }
+
     void screensOpenThroughTheNavigator()
     {
         auto w = janela();
