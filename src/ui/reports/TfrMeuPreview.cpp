@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
@@ -78,6 +79,10 @@ TfrMeuPreview::TfrMeuPreview(Relatorio::Documento documento, QWidget *owner)
          {btnAbrir, btnSalvar, btnSalvarPDF, btnZoomMais, btnZoomMenos, btnPrimeira, btnAnterior, btnProxima,
           btnUltima, btnConfiguraImpressora, btnImprimir, ToolButton13})
         barra->addWidget(b);
+    lblPreparando = new QLabel(this);
+    lblPreparando->setObjectName(QStringLiteral("lblPreparando"));
+    lblPreparando->setVisible(false);
+    barra->addWidget(lblPreparando);
     barra->addStretch();
 
     m_area = new QScrollArea(this);
@@ -141,6 +146,8 @@ void TfrMeuPreview::atualizar()
     btnAnterior->setEnabled(m_pagina > 1);
     btnProxima->setEnabled(m_pagina < total);
     btnUltima->setEnabled(m_pagina < total);
+    if (m_preparando)
+        lblPreparando->setText(QStringLiteral("Preparando o relatório... %1 páginas").arg(total));
 }
 
 void TfrMeuPreview::btnZoomMaisClick()
@@ -157,6 +164,33 @@ void TfrMeuPreview::btnZoomMenosClick()
         m_zoom += 5;
         static_cast<VistaPagina *>(QRPreview)->ajustar();
     }
+}
+
+void TfrMeuPreview::Preparando(bool preparando)
+{
+    m_preparando = preparando;
+    for (QToolButton *b : {btnAbrir, btnSalvar, btnSalvarPDF, btnConfiguraImpressora, btnImprimir})
+        b->setEnabled(!preparando);
+    lblPreparando->setVisible(preparando);
+    atualizar();
+}
+
+void TfrMeuPreview::Acrescentar(const Relatorio::Documento &parcial)
+{
+    m_documento.titulo = parcial.titulo;
+    m_documento.tamanho = parcial.tamanho;
+    m_documento.fontes = parcial.fontes;
+    for (qsizetype i = m_documento.paginas.size(); i < parcial.paginas.size(); ++i)
+        m_documento.paginas.append(parcial.paginas.at(i));
+    atualizar();
+}
+
+void TfrMeuPreview::Concluir(Relatorio::Documento documento)
+{
+    m_documento = std::move(documento);
+    m_pagina = std::clamp(m_pagina, 1, std::max(1, int(m_documento.paginas.size())));
+    QRPreview->update();
+    Preparando(false);
 }
 
 bool TfrMeuPreview::Abrir(const QString &arquivo)

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QLabel;
 class QPrinter;
 class QScrollArea;
 class QToolButton;
@@ -32,6 +33,16 @@ public:
     // Prints every page on `impressora`; false when the device refuses.
     bool ImprimirEm(QPrinter &impressora);
 
+    // A long report is shown while it is still being laid out: the window
+    // opens on the first pages, takes the pages finished since (`parcial`
+    // holds every page so far) and finally the whole document. Until then
+    // the commands that need every page (save, print, load) are off and a
+    // label tells how far the layout has come.
+    void Preparando(bool preparando);
+    bool preparando() const { return m_preparando; }
+    void Acrescentar(const Relatorio::Documento &parcial);
+    void Concluir(Relatorio::Documento documento);
+
 private:
     void btnAbrirClick();
     void btnSalvarClick();
@@ -44,6 +55,8 @@ private:
     QToolButton *botao(const QString &nome, const QString &dica, const QString &texto);
 
     Relatorio::Documento m_documento;
+    bool m_preparando = false;
+    QLabel *lblPreparando = nullptr;
     int m_pagina = 1;
     int m_zoom = 120;
     QString m_salvo; // the loaded file's name, for the caption

@@ -9,6 +9,10 @@
 #include "util/DateTime.h"
 #include "util/TextUtils.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+
 namespace TqrpLista {
 
 using namespace Relatorio;
@@ -63,43 +67,83 @@ QString PrimeiraLetra(const Registro &r)
     return r.valor(QStringLiteral("NOME")).left(1);
 }
 
-bool Preparar(RelatorioListas::Lista lista, const Definicao &definicao, const QStringList &colunas,
-              const QString &login, Documento *documento)
+namespace {
+
+// Reads the rows with one statement; false with the message shown when the
+// database fails or when there is nothing to show.
+bool Ler(RelatorioListas::Lista lista, const QStringList &colunas, const QString &login, Dados *dados)
 {
-    Dados dados;
-    const DbResult r = RelatorioListas::Ler(BancoDados(), lista, login, colunas, &dados);
+    const DbResult r = RelatorioListas::Ler(BancoDados(), lista, login, colunas, dados);
     if (!r) {
         Seams::messages().show(r.texto(r.sql), MessageService::Kind::Error);
         return false;
     }
-    if (dados.linhas.isEmpty()) {
+    if (dados->linhas.isEmpty()) {
         Seams::messages().show(QStringLiteral("Não há dados a serem exibidos!"));
         return false;
     }
+    return true;
+}
+
+std::pair<Definicao, QStringList> Modelo(RelatorioListas::Lista lista)
+{
+    switch (lista) {
+    case RelatorioListas::Lista::PF: return {TqrpListaPF::Definicao(), TqrpListaPF::Colunas()};
+    case RelatorioListas::Lista::PJ: return {TqrpListaPJ::Definicao(), TqrpListaPJ::Colunas()};
+    case RelatorioListas::Lista::PC: break;
+    }
+    return {TqrpListaPC::Definicao(), TqrpListaPC::Colunas()};
+}
+
+// how often the open preview takes the pages laid out since
+constexpr int kIntervaloMs = 150;
+
+} // namespace
+
+bool Preparar(RelatorioListas::Lista lista, const Definicao &definicao, const QStringList &colunas,
+              const QString &login, Documento *documento)
+{
+    Dados dados;
+    if (!Ler(lista, colunas, login, &dados))
+        return false;
     *documento = Relatorio::Preparar(definicao, dados);
     return true;
 }
 
 TfrMeuPreview *Exibir(QWidget *owner, RelatorioListas::Lista lista, const QString &login)
 {
-    Documento doc;
-    bool ok = false;
-    switch (lista) {
-    case RelatorioListas::Lista::PF:
-        ok = Preparar(lista, TqrpListaPF::Definicao(), TqrpListaPF::Colunas(), login, &doc);
-        break;
-    case RelatorioListas::Lista::PJ:
-        ok = Preparar(lista, TqrpListaPJ::Definicao(), TqrpListaPJ::Colunas(), login, &doc);
-        break;
-    case RelatorioListas::Lista::PC:
-        ok = Preparar(lista, TqrpListaPC::Definicao(), TqrpListaPC::Colunas(), login, &doc);
-        break;
-    }
-    if (!ok)
+    const auto [definicao, colunas] = Modelo(lista);
+    Dados dados;
+    if (!Ler(lista, colunas, login, &dados))
         return nullptr;
-    auto *p = new TfrMeuPreview(std::move(doc), owner);
-    p->show();
-    return p;
+    // the window opens on the first page while the others are laid out
+    QPointer<TfrMeuPreview> previa;
+    bool aberta = false;
+    QElapsedTimer desde;
+    Documento doc = Relatorio::Preparar(definicao, dados, [&](const Documento &parcial) {
+        if (!aberta) {
+            aberta = true;
+            previa = new TfrMeuPreview(parcial, owner);
+            previa->Preparando(true);
+            previa->show();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            desde.start();
+        } else if (previa && desde.elapsed() >= kIntervaloMs) {
+            previa->Acrescentar(parcial);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            desde.restart();
+        }
+        return !previa.isNull();
+    });
+    if (aberta && !previa)
+        return nullptr; // closed while it was being laid out
+    if (!aberta) {
+        previa = new TfrMeuPreview(std::move(doc), owner);
+        previa->show();
+        return previa;
+    }
+    previa->Concluir(std::move(doc));
+    return previa;
 }
 
 } // namespace TqrpLista

@@ -39,6 +39,7 @@
 #include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -434,8 +435,11 @@ void TfrPrincipalAC::FormShow()
     carregarDiario();
     Panel2->setText(FormatDateTime(QStringLiteral("\"  Aniversariantes do mês de: \"mmmm"),
                                    QDateTimeToDateTime(Seams::clock().now())));
-    CarregarAniversariantes();
-    CarregarEmergencia();
+    QTimer::singleShot(0, this, [this] {
+        CarregarAniversariantes();
+        CarregarEmergencia();
+        m_listasCarregadas = true;
+    });
     PageControl1->setCurrentIndex(0);
     setWindowState(windowState() | Qt::WindowMaximized);
     edtTexto->setFocus();

@@ -43,6 +43,9 @@ public:
     // month, 2 = every month.
     void ImprimirAniversariantes(int tipo);
     void CarregarEmergencia();
+    // The two lists fill just after the window first shows, so it maps at
+    // once whatever the size of the data; true once they have.
+    bool ListasCarregadas() const { return m_listasCarregadas; }
     void PesquisarPorNome();
     // Opens the individual or company screen for change with the entry's person.
     void AbrirPessoa(const PessoaResumo &entrada);
@@ -114,6 +117,7 @@ private:
     double m_dataCarregada = 0;
     bool m_carregando = false;
     bool m_primeiraExibicao = true;
+    bool m_listasCarregadas = false;
 
     QTabWidget *PageControl1;
     QDateEdit *Data_Diario;

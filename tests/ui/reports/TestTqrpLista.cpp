@@ -11,6 +11,7 @@
 #include "ui/reports/TfrMeuPreview.h"
 #include "ui/reports/TqrpLista.h"
 #include "ui/reports/TqrpListaPC.h"
+#include "ui/reports/TqrpListaPF.h"
 #include "util/PaginaHtml.h"
 #include "util/Relatorio.h"
 #include "util/Win1252.h"
@@ -18,6 +19,7 @@
 #include <QDataStream>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QToolButton>
@@ -128,6 +130,9 @@ private slots:
         QVERIFY(p);
         QCOMPARE(p->windowTitle(), QStringLiteral(":: Exibindo Consulta :: Página 01 de 03"));
         QCOMPARE(p->zoom(), 120);
+        // the window opened while the pages were laid out, and holds them all now
+        QVERIFY(!p->preparando());
+        QVERIFY(!p->findChild<QLabel *>(QStringLiteral("lblPreparando"))->isVisible());
         p->findChild<QToolButton *>(QStringLiteral("btnImprimir"))->click();
 
         const QString info = rodar(QStringLiteral("pdfinfo"), {pdf});
@@ -254,6 +259,36 @@ private slots:
     {
         QVERIFY(!TqrpLista::Exibir(nullptr, RelatorioListas::Lista::PF, QStringLiteral("bia")));
         QCOMPARE(m_seams.messages->shown, QStringList{QStringLiteral("Não há dados a serem exibidos!")});
+    }
+
+    // A preview opened on the first page takes the later ones as they come;
+    // saving and printing wait for the last.
+    void previaProgressiva()
+    {
+        Relatorio::Documento inteiro;
+        QVERIFY(TqrpLista::Preparar(RelatorioListas::Lista::PF, TqrpListaPF::Definicao(),
+                                    TqrpListaPF::Colunas(), QStringLiteral("ana"), &inteiro));
+        QCOMPARE(inteiro.paginas.size(), 3);
+        Relatorio::Documento parcial = inteiro;
+        parcial.paginas.resize(1);
+        auto p = std::make_unique<TfrMeuPreview>(parcial);
+        p->Preparando(true);
+        p->show();
+        auto *rotulo = p->findChild<QLabel *>(QStringLiteral("lblPreparando"));
+        QVERIFY(rotulo->isVisible());
+        QCOMPARE(rotulo->text(), QStringLiteral("Preparando o relatório... 1 páginas"));
+        for (const char *b :
+             {"btnSalvar", "btnSalvarPDF", "btnImprimir", "btnAbrir", "btnConfiguraImpressora"})
+            QVERIFY2(!p->findChild<QToolButton *>(QLatin1String(b))->isEnabled(), b);
+        parcial.paginas.append(inteiro.paginas.at(1));
+        p->Acrescentar(parcial);
+        QCOMPARE(p->windowTitle(), QStringLiteral(":: Exibindo Consulta :: Página 01 de 02"));
+        p->irPara(2);
+        p->Concluir(inteiro);
+        QCOMPARE(p->windowTitle(), QStringLiteral(":: Exibindo Consulta :: Página 02 de 03"));
+        QVERIFY(!rotulo->isVisible());
+        QVERIFY(p->findChild<QToolButton *>(QStringLiteral("btnImprimir"))->isEnabled());
+        QCOMPARE(Relatorio::Imagem(p->documento(), 2, 2), Relatorio::Imagem(inteiro, 2, 2));
     }
 
     void zoomENavegacao()

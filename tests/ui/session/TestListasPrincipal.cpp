@@ -1,6 +1,7 @@
 // The main window's three list tabs: this month's birthdays and their page,
 // the emergency telephones and the telephone search by name, each over the
 // persons the user may see, and what a double-click or the pop-up opens.
+#include "data/Database.h"
 #include "data/TDM.h"
 #include "model/TPessoaFisica.h"
 #include "model/TUsuario.h"
@@ -101,6 +102,9 @@ private:
         auto w = std::make_unique<TfrPrincipalAC>(m_ana);
         TestarModelos(w.get());
         w->show();
+        // the lists fill once the window has shown
+        if (!QTest::qWaitFor([&] { return w->ListasCarregadas(); }))
+            qFatal("the main window's lists never filled");
         return w;
     }
 
@@ -163,6 +167,20 @@ private slots:
              QStringLiteral("TfrAcessoRapidoPF"), QStringLiteral("TfrAcessoRapidoPJ")});
     }
     void cleanupTestCase() { m_dm.reset(); }
+
+    // The window shows before its lists are read; they fill right after.
+    void theWindowShowsBeforeItsListsFill()
+    {
+        auto w = std::make_unique<TfrPrincipalAC>(m_ana);
+        const quint64 antes = Database::statementCount();
+        w->show();
+        QVERIFY(!w->ListasCarregadas());
+        auto *lista = child<ListaAniversariantes>(w.get(), QStringLiteral("Lista"));
+        QCOMPARE(lista->quantidade(), 0);
+        QTRY_VERIFY(w->ListasCarregadas());
+        QCOMPARE(lista->quantidade(), 3);
+        QVERIFY(Database::statementCount() > antes);
+    }
 
     void birthdaysOfTheMonth()
     {
