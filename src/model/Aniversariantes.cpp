@@ -10,19 +10,26 @@
 
 namespace {
 
-const QString kDoMes = QStringLiteral(
-    "SELECT * FROM PESSOAFISICA WHERE ((UPPER(LOGIN) = :LOGIN) OR (PUBLICA = :PUBLICA)) AND EXTRACT(MONTH "
-    "FROM "
-    "DATA_NASCIMENTO) = :MES AND INFORMAR_ANIVERSARIO = :INFORMAR_ANIVERSARIO ORDER BY EXTRACT(MONTH FROM "
-    "DATA_NASCIMENTO), EXTRACT(DAY FROM DATA_NASCIMENTO), NOME");
-const QString kImprimirMes = QStringLiteral(
-    "SELECT * FROM PESSOAFISICA WHERE (UPPER(LOGIN) = :LOGIN OR PUBLICA = :PUBLICA) AND EXTRACT(MONTH FROM "
-    "DATA_NASCIMENTO) = :MES AND INFORMAR_ANIVERSARIO = :INFORMAR_ANIVERSARIO ORDER BY EXTRACT(MONTH FROM "
-    "DATA_NASCIMENTO), EXTRACT(DAY FROM DATA_NASCIMENTO), NOME");
-const QString kImprimirTodos = QStringLiteral("SELECT * FROM PESSOAFISICA WHERE (UPPER(LOGIN) = :LOGIN OR "
-                                              "PUBLICA = :PUBLICA) AND INFORMAR_ANIVERSARIO = "
-                                              ":INFORMAR_ANIVERSARIO ORDER BY EXTRACT(MONTH FROM "
-                                              "DATA_NASCIMENTO), EXTRACT(DAY FROM DATA_NASCIMENTO), NOME");
+// The lists read the columns they show and the identifier that opens the
+// person; the group is checked below.
+const QString kCampos = QStringLiteral(
+    "SELECT IDENTIFICADOR, COD_GRUPO, NOME, APELIDO, EMAIL, FONE_RESIDENCIAL, FONE_COMERCIAL, FONE_CELULAR, "
+    "DATA_NASCIMENTO FROM PESSOAFISICA ");
+const QString kDoMes =
+    kCampos + QStringLiteral("WHERE ((UPPER(LOGIN) = :LOGIN) OR (PUBLICA = :PUBLICA)) AND EXTRACT(MONTH FROM "
+                             "DATA_NASCIMENTO) = :MES AND INFORMAR_ANIVERSARIO = :INFORMAR_ANIVERSARIO ORDER "
+                             "BY EXTRACT(MONTH FROM "
+                             "DATA_NASCIMENTO), EXTRACT(DAY FROM DATA_NASCIMENTO), NOME");
+const QString kImprimirMes =
+    kCampos + QStringLiteral("WHERE (UPPER(LOGIN) = :LOGIN OR PUBLICA = :PUBLICA) AND EXTRACT(MONTH FROM "
+                             "DATA_NASCIMENTO) = :MES AND INFORMAR_ANIVERSARIO = :INFORMAR_ANIVERSARIO ORDER "
+                             "BY EXTRACT(MONTH FROM "
+                             "DATA_NASCIMENTO), EXTRACT(DAY FROM DATA_NASCIMENTO), NOME");
+const QString kImprimirTodos =
+    kCampos + QStringLiteral("WHERE (UPPER(LOGIN) = :LOGIN OR PUBLICA = :PUBLICA) AND "
+                             "INFORMAR_ANIVERSARIO = :INFORMAR_ANIVERSARIO ORDER BY EXTRACT("
+                             "MONTH FROM DATA_NASCIMENTO), EXTRACT(DAY FROM DATA_NASCIMENTO), "
+                             "NOME");
 
 DbResult ler(const QString &sql, const QString &login, int mes, std::vector<TPessoaFisica> &pessoas)
 {
@@ -45,10 +52,19 @@ DbResult ler(const QString &sql, const QString &login, int mes, std::vector<TPes
                 grupos.insert(g.field(0).asInt());
         }
         while (q.next()) {
+            if (!grupos.contains(q.field(QStringLiteral("COD_GRUPO")).asInt()))
+                continue;
             TPessoaFisica p;
-            p.Ler(q);
-            if (grupos.contains(p.Grupo.Codigo))
-                pessoas.push_back(std::move(p));
+            p.Identificador = q.field(QStringLiteral("IDENTIFICADOR")).asInt();
+            p.Grupo.Codigo = q.field(QStringLiteral("COD_GRUPO")).asInt();
+            p.Nome = q.field(QStringLiteral("NOME")).asString();
+            p.Apelido = q.field(QStringLiteral("APELIDO")).asString();
+            p.Email = q.field(QStringLiteral("EMAIL")).asString();
+            p.FoneResidencial = q.field(QStringLiteral("FONE_RESIDENCIAL")).asString();
+            p.FoneComercial = q.field(QStringLiteral("FONE_COMERCIAL")).asString();
+            p.FoneCelular = q.field(QStringLiteral("FONE_CELULAR")).asString();
+            p.DataNascimento = q.field(QStringLiteral("DATA_NASCIMENTO")).asDate();
+            pessoas.push_back(std::move(p));
         }
     });
     if (!r)

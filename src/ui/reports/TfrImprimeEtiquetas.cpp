@@ -207,6 +207,8 @@ QWidget *TfrImprimeEtiquetas::criarFiltros()
 {
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
+    // the filters take the height they need; the grid takes the rest
+    PageControl->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto ok = [this](const char *nome, QWidget *pai, int filtro, bool sempreFisicas = false) {
         QPushButton *b = botao(nome, QStringLiteral("ok"), pai);
         b->setProperty("filtro", filtro);
