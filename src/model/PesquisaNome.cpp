@@ -29,7 +29,7 @@ const QString kJuridicasNome = QStringLiteral(
     "PUBLICA = :PUBLICA) AND P.COD_GRUPO =G.COD_GRUPO ORDER BY NOME, IDENTIFICADOR ");
 
 // Runs `sql` with the search's values and hands each row to a record of
-// its own; the list is replaced only when every row was read.
+// its own; the list holds the rows only when every row was read.
 template <typename Pessoa>
 DbResult pesquisar(Database &db, const PesquisaNome &p, const QString &sql, QList<Pessoa> &pessoas)
 {
@@ -38,6 +38,8 @@ DbResult pesquisar(Database &db, const PesquisaNome &p, const QString &sql, QLis
         return DbResult::failure(
             DbError::refused(QStringLiteral("Esta pesquisa não existe para pessoas jurídicas."), {}));
     }
+    // the old result goes before the new one is read: never both in memory
+    pessoas.clear();
     QList<Pessoa> lidas;
     const DbResult r = dbLeitura(db, [&](Transaction &t) {
         Query q(t, sql);
@@ -61,7 +63,8 @@ DbResult pesquisar(Database &db, const PesquisaNome &p, const QString &sql, QLis
             pessoa.NomeAntigo = pessoa.Nome;
         }
     });
-    pessoas = r ? lidas : QList<Pessoa>();
+    if (r)
+        pessoas = std::move(lidas);
     return r;
 }
 
