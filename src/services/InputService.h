@@ -3,15 +3,10 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
-// A font with its colour, as the font chooser gives it.
-struct FonteEscolhida {
-    QFont fonte;
-    QColor cor;
-};
-
-// Input boxes and the standard file, folder and font choosers.
+// Input boxes and the standard file and folder choosers.
 class InputService {
 public:
     virtual ~InputService() = default;
@@ -22,6 +17,10 @@ public:
     virtual QString openFileName(const QString &caption, const QString &folder, const QString &filter) = 0;
     virtual QString saveFileName(const QString &caption, const QString &folder, const QString &filter) = 0;
     virtual QString folderName(const QString &caption, const QString &folder) = 0;
-    // The font chooser (family, size, style, colour); no value when the user cancels.
-    virtual std::optional<FonteEscolhida> fonte(const QString &caption, const FonteEscolhida &inicial) = 0;
+    // Several files at once; empty when the user cancels.
+    virtual QStringList openFileNames(const QString &caption, const QString &folder,
+                                      const QString &filter) = 0;
+    // The font dialog with a colour: false when the user cancels, otherwise
+    // the choice in *font and *color (both start as the current ones).
+    virtual bool fontChoice(QFont *font, QColor *color) = 0;
 };

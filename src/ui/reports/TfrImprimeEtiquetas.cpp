@@ -114,8 +114,8 @@ TfrImprimeEtiquetas::TfrImprimeEtiquetas(const QString &login, QWidget *parent)
     setObjectName(QStringLiteral("frImprimeEtiquetas"));
     setWindowTitle(QStringLiteral("Impressão de Etiquetas"));
     setModal(true);
-    m_fonte.fonte = QFont(QStringLiteral("Arial"), 10);
-    m_fonte.cor = Qt::black;
+    m_fonte = QFont(QStringLiteral("Arial"), 10);
+    m_cor = Qt::black;
     criarControles();
     TeclasDeEntrada::Aplicar(this, TeclasDeEntrada::Esc::Cancela);
 }
@@ -712,9 +712,12 @@ void TfrImprimeEtiquetas::LimparSelecionadasClick()
 
 void TfrImprimeEtiquetas::SpeedButton7Click()
 {
-    if (const std::optional<FonteEscolhida> f =
-            Seams::input().fonte(QStringLiteral("Alterar Fonte"), m_fonte))
-        m_fonte = *f;
+    QFont fonte = m_fonte;
+    QColor cor = m_cor;
+    if (Seams::input().fontChoice(&fonte, &cor)) {
+        m_fonte = fonte;
+        m_cor = cor;
+    }
 }
 
 void TfrImprimeEtiquetas::Label6Click()
@@ -751,14 +754,15 @@ void TfrImprimeEtiquetas::ImprimirEtiquetas(bool selecionados, bool previa)
     }
     const int indice = qBound(0, txtModeloEtiqueta->currentIndex(), int(ModelosEtiqueta().size()) - 1);
     const TEtiqueta modelo = ModelosEtiqueta().at(indice);
-    if (!fonteDisponivel(m_fonte.fonte))
+    if (!fonteDisponivel(m_fonte))
         return;
     std::unique_ptr<QPrinter> impressora = Impressao::impressora().criar(
         QStringLiteral("Impressão de Etiquetas :: ") + modelo.NomeTitulo, QPageLayout::Portrait);
     // the positions are measured from the paper's corner
     impressora->setFullPage(true);
     const int inicio = txtInicia->currentIndex() + 1;
-    const FonteEscolhida fonte = m_fonte;
+    const QFont fonte = m_fonte;
+    const QColor cor = m_cor;
     auto pintar = [&](QPrinter *p, bool mostrarProgresso) {
         QPainter painter;
         if (!Impressao::iniciar(painter, *p))
@@ -766,8 +770,8 @@ void TfrImprimeEtiquetas::ImprimirEtiquetas(bool selecionados, bool previa)
         ImpressaoEtiquetas::Progresso andamento;
         if (mostrarProgresso)
             andamento = [this](int feitos) { progresso(Progresso, feitos); };
-        ImpressaoEtiquetas::PintarEtiquetas(painter, *p, modelo, lista, inicio, fonte.fonte, fonte.cor,
-                                            selecionados, andamento);
+        ImpressaoEtiquetas::PintarEtiquetas(painter, *p, modelo, lista, inicio, fonte, cor, selecionados,
+                                            andamento);
         painter.end();
     };
     if (previa) {

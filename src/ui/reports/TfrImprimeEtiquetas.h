@@ -2,9 +2,10 @@
 
 #include "model/EnderecoEtiqueta.h"
 #include "model/PesquisaEtiquetas.h"
-#include "services/InputService.h"
 
+#include <QColor>
 #include <QDialog>
+#include <QFont>
 #include <QList>
 
 class EtiquetasModel;
@@ -54,7 +55,8 @@ public:
     void ImprimirEnvelopes(bool previa = false);
 
     // The label font and its colour ("Alterar Fonte").
-    FonteEscolhida Fonte() const { return m_fonte; }
+    QFont Fonte() const { return m_fonte; }
+    QColor Cor() const { return m_cor; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -89,7 +91,8 @@ private:
     QString m_login;
     QList<EnderecoEtiqueta> m_enderecos;
     QList<EnderecoEtiqueta> m_selecionados;
-    FonteEscolhida m_fonte;
+    QFont m_fonte;
+    QColor m_cor;
     bool m_mostrada = false;
 
     QGroupBox *txtTipo = nullptr;

@@ -380,10 +380,9 @@ private slots:
         QCOMPARE(m_seams.messages->shown.size(), 2);
         QVERIFY(m_seams.messages->shown[1].contains(QStringLiteral("Margem Superior")));
         impressora.aceitar = true;
-        m_seams.input->fontes.enqueue(
-            FonteEscolhida{QFont(QStringLiteral("Fonte Que Nao Existe"), 11), Qt::red});
+        m_seams.input->fonts.enqueue({QFont(QStringLiteral("Fonte Que Nao Existe"), 11), QColor(Qt::red)});
         child<QPushButton>(w.get(), "SpeedButton7")->click();
-        QCOMPARE(w->Fonte().cor, QColor(Qt::red));
+        QCOMPARE(w->Cor(), QColor(Qt::red));
         w->ImprimirEtiquetas(false);
         QCOMPARE(m_seams.messages->shown.size(), 3);
         QVERIFY(m_seams.messages->shown[2].contains(QStringLiteral("Fonte Que Nao Existe")));
