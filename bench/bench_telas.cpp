@@ -29,6 +29,11 @@
  *   lists: the main window's birthday list (this month) and telephone search
  *   by name ('silva'): the statement, every row into its entry, the list
  *   model reset and the list drawn.
+ *   screens: the individual screen (what Ctrl+F opens) from its creation
+ *   until shown and painted; the main window until shown and painted, and
+ *   until its two lists have filled after it mapped; the panel with an empty
+ *   name (every visible person) and the birthday page of every month, each
+ *   with the growth of the resident set.
  *   The goal is a ratio of at most 2 and scroll steps far below a frame.
  */
 
@@ -40,9 +45,11 @@
 #include "model/PessoaResumo.h"
 #include "model/TUsuario.h"
 #include "ui/common/GroupList.h"
+#include "ui/registration/TfrPessoaFisica.h"
 #include "ui/search/TframePesquisaNome.h"
 #include "ui/session/ListaAniversariantes.h"
 #include "ui/session/ListaPessoasResumo.h"
+#include "ui/session/TfrPrincipalAC.h"
 
 #include "BenchComum.h"
 
@@ -55,6 +62,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+
+#include <unistd.h>
 
 using namespace bench;
 
@@ -114,6 +123,15 @@ QString comLiterais(QString sql, const QVariantMap &params)
     for (auto it = params.begin(); it != params.end(); ++it)
         sql.replace(QRegularExpression(QStringLiteral(":") + it.key() + QStringLiteral("\\b")), literal(*it));
     return sql;
+}
+
+long residenteKb()
+{
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> campos = f.readAll().split(' ');
+    return campos.size() > 1 ? long(campos.at(1).toLongLong() * sysconf(_SC_PAGESIZE) / 1024) : 0;
 }
 
 struct Busca {
@@ -208,6 +226,68 @@ int main(int argc, char **argv)
     say(QStringLiteral("bench_telas: %1, login CARLA, median of %2 runs after a warm-up")
             .arg(database)
             .arg(o.repeat));
+
+    // the screens a user opens every day: from the command until the window
+    // has been shown and painted (and, for the main window, until its lists
+    // have filled after it mapped)
+    {
+        std::vector<double> tempos;
+        for (int i = 0; i <= o.repeat; ++i) {
+            const Cronometro::time_point start = Cronometro::now();
+            TfrPessoaFisica tela;
+            tela.show();
+            tela.repaint();
+            QCoreApplication::processEvents();
+            if (i > 0)
+                tempos.push_back(msSince(start));
+        }
+        say(QStringLiteral("individual screen (Ctrl+F) shown and painted: %1 ms").arg(ms(median(tempos))));
+    }
+    {
+        std::vector<double> mapeada, listas;
+        for (int i = 0; i <= o.repeat; ++i) {
+            const Cronometro::time_point start = Cronometro::now();
+            TfrPrincipalAC principal(carla);
+            principal.show();
+            principal.repaint();
+            const double aberta = msSince(start);
+            while (!principal.ListasCarregadas())
+                QCoreApplication::processEvents();
+            if (i > 0) {
+                mapeada.push_back(aberta);
+                listas.push_back(msSince(start));
+            }
+        }
+        say(QStringLiteral("main window shown and painted: %1 ms; its lists filled: %2 ms")
+                .arg(ms(median(mapeada)), ms(median(listas))));
+    }
+    {
+        // the empty name: every person the login may see
+        auto *nome = frame.findChild<QLineEdit *>(QStringLiteral("edtNome"));
+        const QString antes = nome->text();
+        nome->setText(QString());
+        const long kb = residenteKb();
+        const Cronometro::time_point start = Cronometro::now();
+        frame.Pesquisar(TframePesquisaNome::ModoNome);
+        grade->viewport()->repaint();
+        QCoreApplication::processEvents();
+        say(QStringLiteral("panel, empty name: %1 rows in %2 ms, resident +%3 KB")
+                .arg(grade->model()->rowCount())
+                .arg(ms(msSince(start)))
+                .arg(residenteKb() - kb));
+        nome->setText(antes);
+    }
+    {
+        const long kb = residenteKb();
+        const Cronometro::time_point start = Cronometro::now();
+        QStringList linhas;
+        if (!Aniversariantes::Pagina(Aniversariantes::Todos, QStringLiteral("CARLA"), 0, linhas))
+            fail(QStringLiteral("the birthday page failed"));
+        say(QStringLiteral("birthday page of every month: %1 lines in %2 ms, resident +%3 KB")
+                .arg(linhas.size())
+                .arg(ms(msSince(start)))
+                .arg(residenteKb() - kb));
+    }
     for (Busca &b : buscas) {
         std::vector<double> tempos;
         for (int i = 0; i <= o.repeat; ++i) {
