@@ -1,5 +1,7 @@
 #include "util/Contato.h"
 
+#include <QStringDecoder>
+
 bool Contato::Endereco::vazio() const
 {
     return caixaPostal.isEmpty() && complemento.isEmpty() && rua.isEmpty() && cidade.isEmpty() &&
@@ -28,4 +30,14 @@ QString Contato::nomeExibido() const
     if (!partes.isEmpty())
         return partes.join(QLatin1Char(' '));
     return organizacao.trimmed();
+}
+
+QByteArray Contato::semUtf16(const QByteArray &arquivo)
+{
+    const bool le = arquivo.startsWith("\xFF\xFE");
+    if (!le && !arquivo.startsWith("\xFE\xFF"))
+        return arquivo;
+    QStringDecoder d(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+    const QString texto = d.decode(arquivo.mid(2));
+    return texto.toUtf8();
 }

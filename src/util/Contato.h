@@ -60,4 +60,8 @@ struct Contato {
 
     // FN, or the name parts joined, or the organisation.
     QString nomeExibido() const;
+
+    // A file in UTF-16 (with its byte order mark, as some Windows address
+    // books write) as UTF-8; any other file as it is.
+    static QByteArray semUtf16(const QByteArray &arquivo);
 };

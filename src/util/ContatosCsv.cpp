@@ -322,7 +322,7 @@ QList<QStringList> registros(const QString &texto, QChar separador)
 Leitura ler(const QByteArray &arquivo)
 {
     Leitura l;
-    QByteArray bytes = arquivo;
+    QByteArray bytes = Contato::semUtf16(arquivo);
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.mid(3);
     QStringDecoder utf8(QStringDecoder::Utf8);

@@ -667,7 +667,7 @@ namespace VCard {
 
 Leitura ler(const QByteArray &arquivo, bool estrito)
 {
-    return Leitor(arquivo, estrito).ler();
+    return Leitor(Contato::semUtf16(arquivo), estrito).ler();
 }
 
 QByteArray escrever(const QList<Contato> &contatos, bool comFoto)

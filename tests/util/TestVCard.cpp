@@ -131,6 +131,11 @@ private slots:
             << QStringLiteral("Linha 4: linha sem \":\"");
         QTest::newRow("Windows-1252 without CHARSET")
             << QByteArray("BEGIN:VCARD\nVERSION:3.0\nFN:Jo\xe3o\nEND:VCARD\n") << 1 << QString();
+        const QString utf16 = QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:João\r\nEND:VCARD\r\n");
+        QTest::newRow("UTF-16 with its mark")
+            << QByteArray("\xFF\xFE") +
+                   QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2)
+            << 1 << QString();
     }
     void damagedFilesAreReportedNotFatal()
     {
