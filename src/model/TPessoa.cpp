@@ -169,6 +169,33 @@ QString TPessoa::TextoRecusado(const QList<CampoTexto> &campos)
     return {};
 }
 
+QString TPessoa::SqlInsercao() const
+{
+    return InstrucoesDeEscrita().inserir;
+}
+
+void TPessoa::InserirCom(Query &q)
+{
+    CompletarLogin();
+    Vincular(q, Escrita::Insercao);
+    q.execute();
+    if (q.next())
+        Identificador = q.field(col("IDENTIFICADOR")).asInt();
+    q.close();
+    NomeAntigo = Nome;
+}
+
+QStringList TPessoa::TextosRecusados() const
+{
+    QStringList recusas;
+    for (const CampoTexto &c : CamposTexto()) {
+        const QString r = TextoRecusado({c});
+        if (!r.isEmpty())
+            recusas << r;
+    }
+    return recusas;
+}
+
 void TPessoa::CompletarLogin()
 {
     if (Login.isEmpty() && TUsuario::atual())

@@ -107,6 +107,17 @@ public:
     // *pessoas how many rows the login has (all of them public now).
     Resultado TornarPublicas(const QString &login, int *pessoas = nullptr, QString *erro = nullptr);
 
+    // Many new rows in one transaction (the import of contacts): the insert
+    // statement, and writing the record with it, prepared by the caller in
+    // the caller's transaction. No warning and no message: an error is
+    // thrown as DbError, and the caller's transaction rolls everything back.
+    // Takes the identifier the database gave the row.
+    QString SqlInsercao() const;
+    void InserirCom(Query &q);
+    // Every text field that cannot be written, each with its reason (the
+    // field, and the characters or the length): empty when all can.
+    QStringList TextosRecusados() const;
+
     // A text field, its label for the user and the most its column holds
     // (0: no limit, a text blob).
     struct CampoTexto {

@@ -19,8 +19,10 @@
 #include "ui/registration/TfrAlbum.h"
 #include "ui/registration/TfrCadastroContatoPJ.h"
 #include "ui/registration/TfrContatoPJ.h"
+#include "ui/registration/TfrExportarContatos.h"
 #include "ui/registration/TfrGrupos.h"
 #include "ui/registration/TfrHistorico.h"
+#include "ui/registration/TfrImportarContatos.h"
 #include "ui/registration/TfrInserirImagem.h"
 #include "ui/registration/TfrMostraImg.h"
 #include "ui/registration/TfrPessoaFisica.h"
@@ -203,6 +205,19 @@ void InstallScreens()
         if (!TUsuario::atual())
             return Retorno{};
         TfrFones dlg(TUsuario::atual()->Login, owner);
+        return fim(dlg.exec());
+    });
+    // contacts from and to other address books, owned by and visible to the logged-in user
+    nav->add(kImportarContatos, [fim](QWidget *owner, const Abertura &) {
+        if (!TUsuario::atual())
+            return Retorno{};
+        TfrImportarContatos dlg(TUsuario::atual()->Login, owner);
+        return fim(dlg.exec());
+    });
+    nav->add(kExportarContatos, [fim](QWidget *owner, const Abertura &) {
+        if (!TUsuario::atual())
+            return Retorno{};
+        TfrExportarContatos dlg(TUsuario::atual()->Login, {}, {}, owner);
         return fim(dlg.exec());
     });
     // the list reports: the preview is not modal, but the command lasts until it closes

@@ -149,6 +149,10 @@ void TfrPrincipalAC::criarMenus()
     cadastros->addAction(tela(QStringLiteral("PessoadeContato1"), QStringLiteral("Pessoa de Contato"),
                               QStringLiteral("TfrCadastroContatoPJ"),
                               QKeySequence(QStringLiteral("Ctrl+C"))));
+    cadastros->addAction(tela(QStringLiteral("ImportarContatos1"),
+                              QStringLiteral("Importar Contatos (vCard, CSV)..."), Telas::kImportarContatos));
+    cadastros->addAction(tela(QStringLiteral("ExportarContatos1"),
+                              QStringLiteral("Exportar Contatos (vCard, CSV)..."), Telas::kExportarContatos));
     cadastros->addSeparator();
     cadastros->addAction(tela(QStringLiteral("FotosHistricoseFinanasdePessoaFsica1"),
                               QStringLiteral("Fotos, Históricos e Finanças de Pessoa Física"),
