@@ -27,6 +27,8 @@ public:
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
     QString folderName(const QString &, const QString &) override { return {}; }
+    QStringList openFileNames(const QString &, const QString &, const QString &) override { return {}; }
+    bool fontChoice(QFont *, QColor *) override { return false; }
 };
 
 class XdgShell : public ShellService {

@@ -10,6 +10,8 @@
 #include <QTest>
 
 #include <functional>
+#include <tuple>
+#include <utility>
 
 // Test doubles of the seams. Install() puts a fresh set in place and returns
 // it; the objects stay owned by the seams.
@@ -82,6 +84,22 @@ public:
         return next(caption);
     }
     QString folderName(const QString &caption, const QString &) override { return next(caption); }
+    QQueue<QStringList> fileLists; // answers to the several-files chooser
+    QStringList openFileNames(const QString &caption, const QString &, const QString &) override
+    {
+        asked << caption;
+        return fileLists.isEmpty() ? QStringList() : fileLists.dequeue();
+    }
+    // answers to the font dialog: no answer queued is a cancel
+    QQueue<std::pair<QFont, QColor>> fonts;
+    bool fontChoice(QFont *font, QColor *color) override
+    {
+        asked << QStringLiteral("fonte");
+        if (fonts.isEmpty())
+            return false;
+        std::tie(*font, *color) = fonts.dequeue();
+        return true;
+    }
 
 private:
     QString next(const QString &caption)

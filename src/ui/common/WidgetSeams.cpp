@@ -5,11 +5,16 @@
 #include "services/Seams.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -88,6 +93,51 @@ public:
         if (TerminationSignals::requested())
             return {};
         return QFileDialog::getExistingDirectory(parentWindow(), caption, folder);
+    }
+    QStringList openFileNames(const QString &caption, const QString &folder, const QString &filter) override
+    {
+        if (TerminationSignals::requested())
+            return {};
+        return QFileDialog::getOpenFileNames(parentWindow(), caption, folder, filter);
+    }
+    // Qt's font dialog has no colour: it sits in a dialog of ours beside a
+    // colour button.
+    bool fontChoice(QFont *font, QColor *color) override
+    {
+        if (TerminationSignals::requested())
+            return false;
+        QDialog dlg(parentWindow());
+        dlg.setWindowTitle(QStringLiteral("Fonte"));
+        auto *fontes = new QFontDialog(*font, &dlg);
+        fontes->setWindowFlags(Qt::Widget);
+        fontes->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+        QColor escolhida = color->isValid() ? *color : QColor(Qt::black);
+        auto *cor = new QPushButton(QStringLiteral("Cor..."), &dlg);
+        auto pintar = [cor, &escolhida] {
+            QPixmap amostra(16, 16);
+            amostra.fill(escolhida);
+            cor->setIcon(QIcon(amostra));
+        };
+        pintar();
+        QObject::connect(cor, &QPushButton::clicked, &dlg, [&dlg, &escolhida, pintar] {
+            const QColor c = QColorDialog::getColor(escolhida, &dlg, QStringLiteral("Cor"));
+            if (c.isValid()) {
+                escolhida = c;
+                pintar();
+            }
+        });
+        auto *botoes = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
+        QObject::connect(botoes, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+        QObject::connect(botoes, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+        auto *layout = new QVBoxLayout(&dlg);
+        layout->addWidget(fontes);
+        layout->addWidget(cor, 0, Qt::AlignLeft);
+        layout->addWidget(botoes);
+        if (dlg.exec() != QDialog::Accepted)
+            return false;
+        *font = fontes->currentFont();
+        *color = escolhida;
+        return true;
     }
 };
 
