@@ -367,9 +367,9 @@ void entregarAoProgramaDeEmail(const Geracao &g, const Envio &envio)
             mail.Recipients << QStringLiteral("BCC:") + e;
         mail.Attachments = anexos;
         mail.EditDialog = true;
-        // only a mail program that cannot be started is worth a word: a
-        // message the user discards there is simply not sent
-        if (mail.Send() == TMAPIMail::Sucesso || mail.Resultado() == TMAPIMail::AnexoNaoEncontrado)
+        // a message the user discards in the mail program is simply not
+        // sent; a program that cannot start or a file gone stops the sending
+        if (mail.Send() == TMAPIMail::Sucesso)
             return true;
         Seams::messages().show(mail.Erro(), MessageService::Kind::Error);
         return false;

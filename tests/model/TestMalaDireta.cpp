@@ -470,6 +470,20 @@ private slots:
         QCOMPARE(paginas(doc).size(), 3);
     }
 
+    // A chosen file removed before the run stops the sending with the
+    // reason; the document is still made.
+    void missingAttachmentStopsTheSending()
+    {
+        Envio e = porEmail();
+        e.anexos = {m_folder.file(QStringLiteral("sumiu.pdf"))};
+        m_seams.messages->answers.enqueue(false);
+        QCOMPARE(Executar(db(), pedido(), m_modelo, e), Resultado::Gravado);
+        QVERIFY(m_seams.handoff->handedOff.isEmpty());
+        QCOMPARE(m_seams.messages->shown.size(), 1);
+        QVERIFY(m_seams.messages->shown.first().contains(QStringLiteral("sumiu.pdf")));
+        QCOMPARE(m_seams.messages->questions.size(), 1);
+    }
+
     // Send-to-all without chosen files would give everyone the first
     // person's letter: refused before anything changes.
     void sendToAllNeedsChosenFiles()

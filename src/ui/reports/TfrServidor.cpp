@@ -1,5 +1,6 @@
 #include "ui/reports/TfrServidor.h"
 
+#include "services/Seams.h"
 #include "services/Settings.h"
 #include "ui/common/TeclasDeEntrada.h"
 
@@ -75,7 +76,12 @@ void TfrServidor::btnContinuarClick()
 // kept however the dialog closes, as typed
 void TfrServidor::done(int resultado)
 {
-    WriteSettingText(kSecao, QStringLiteral("ASSUNTO"), Assunto());
-    WriteSettingMultiline(kSecao, QStringLiteral("CORPO"), Corpo());
+    if (!WriteSettingText(kSecao, QStringLiteral("ASSUNTO"), Assunto()) ||
+        !WriteSettingMultiline(kSecao, QStringLiteral("CORPO"), Corpo()))
+        Seams::messages().show(
+            QStringLiteral("O assunto e o corpo da mensagem não puderam ser guardados no arquivo "
+                           "de configuração (ele não aceita algum caractere digitado ou não "
+                           "pode ser gravado). Eles valem só para este envio."),
+            MessageService::Kind::Warning);
     QDialog::done(resultado);
 }

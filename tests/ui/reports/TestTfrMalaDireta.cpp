@@ -441,6 +441,23 @@ private slots:
         QCOMPARE(paginasDoDocumento(), QStringList{QStringLiteral("Prezado(a) Beta Serviços, CEP 00")});
     }
 
+    // A subject the settings file cannot hold is still used, and the user
+    // is told it was not kept.
+    void subjectThatCannotBeKept()
+    {
+        QVERIFY(WriteSettingText(QStringLiteral("MALA_DIRETA"), QStringLiteral("ASSUNTO"),
+                                 QStringLiteral("antigo")));
+        TfrServidor s;
+        s.show();
+        child<QLineEdit>(&s, "edtAssunto")->setText(QStringLiteral("Festa 🎉"));
+        child<QPushButton>(&s, "btnContinuar")->click();
+        QCOMPARE(s.Assunto(), QStringLiteral("Festa 🎉"));
+        QCOMPARE(m_seams.messages->shown.size(), 1);
+        QVERIFY(m_seams.messages->shown.first().contains(QStringLiteral("não puderam ser guardados")));
+        QCOMPARE(ReadSettingText(QStringLiteral("MALA_DIRETA"), QStringLiteral("ASSUNTO")),
+                 QStringLiteral("antigo"));
+    }
+
     void f1OpensHelp()
     {
         auto w = tela<TfrMalaDiretaPJ>();
