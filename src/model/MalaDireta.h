@@ -103,8 +103,8 @@ QHash<QString, QString> Valores(Tipo tipo, const Query &q, TDateTime agora);
 // statement, fills the template once for each (in name order), stores each
 // letter and writes it into the joined document. The template is only read:
 // every letter starts from the same copy. Any database or file error rolls
-// everything back and ends the run with the error (no letters kept); no
-// addressee leaves the earlier letters deleted and no letters.
+// everything back (the earlier letters stay) and ends the run with the error
+// and no letters; no addressee leaves the earlier letters deleted.
 Geracao Gerar(Database &db, const Pedido &pedido, const QTextDocument &modelo,
               const Progresso &progresso = {});
 
