@@ -9,6 +9,8 @@ QStringList XdgMailHandoff::arguments(const MailHandoffMessage &message)
         args << QStringLiteral("--subject") << message.subject;
     if (!message.body.isEmpty())
         args << QStringLiteral("--body") << message.body;
+    for (const QString &c : message.cc)
+        args << QStringLiteral("--cc") << c;
     for (const QString &b : message.bcc)
         args << QStringLiteral("--bcc") << b;
     for (const QString &a : message.attachments)

@@ -7,6 +7,7 @@
 // user to send: nothing goes out from here.
 struct MailHandoffMessage {
     QStringList to;
+    QStringList cc;
     QStringList bcc;
     QString subject;
     QString body;

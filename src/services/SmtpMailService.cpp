@@ -121,6 +121,19 @@ QByteArray base64Lines(const QByteArray &data)
     return out;
 }
 
+// A file name in a MIME parameter: quoted when plain ASCII, RFC 2231
+// otherwise ("Relatório.pdf").
+QByteArray fileNameParameter(const char *name, const QString &fileName)
+{
+    bool plain = isPlainAscii(fileName) && fileName.size() <= 200;
+    for (QChar c : fileName)
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
+            plain = false;
+    if (plain)
+        return QByteArray(name) + "=\"" + fileName.toLatin1() + '"';
+    return QByteArray(name) + "*=UTF-8''" + QUrl::toPercentEncoding(fileName);
+}
+
 QByteArray composeMessage(const MailMessage &message, const QString &from, const QDateTime &now)
 {
     QByteArray to;
@@ -129,6 +142,9 @@ QByteArray composeMessage(const MailMessage &message, const QString &from, const
             to += ",\r\n ";
         to += r.toLatin1();
     }
+    // blind copies only: the header names nobody
+    if (to.isEmpty())
+        to = "undisclosed-recipients:;";
     const QString domain = from.section(QLatin1Char('@'), -1);
     const QByteArray id = QUuid::createUuid().toByteArray(QUuid::WithoutBraces) + '@' + domain.toLatin1();
 
@@ -147,10 +163,31 @@ QByteArray composeMessage(const MailMessage &message, const QString &from, const
     if (message.highPriority)
         m += "X-Priority: 1\r\nImportance: high\r\n";
     m += "MIME-Version: 1.0\r\n";
+    if (message.attachments.isEmpty()) {
+        m += "Content-Type: text/html; charset=UTF-8\r\n";
+        m += "Content-Transfer-Encoding: base64\r\n";
+        m += "\r\n";
+        m += base64Lines(message.htmlBody.toUtf8());
+        return m;
+    }
+    // base64 lines never hold "=_", so the boundary cannot occur in a part
+    const QByteArray boundary = "=_lumisto_" + QUuid::createUuid().toByteArray(QUuid::Id128);
+    m += "Content-Type: multipart/mixed; boundary=\"" + boundary + "\"\r\n";
+    m += "\r\n";
+    m += "--" + boundary + "\r\n";
     m += "Content-Type: text/html; charset=UTF-8\r\n";
     m += "Content-Transfer-Encoding: base64\r\n";
     m += "\r\n";
     m += base64Lines(message.htmlBody.toUtf8());
+    for (const MailAttachment &a : message.attachments) {
+        m += "--" + boundary + "\r\n";
+        m += "Content-Type: " + a.contentType + "; " + fileNameParameter("name", a.fileName) + "\r\n";
+        m += "Content-Disposition: attachment; " + fileNameParameter("filename", a.fileName) + "\r\n";
+        m += "Content-Transfer-Encoding: base64\r\n";
+        m += "\r\n";
+        m += base64Lines(a.data);
+    }
+    m += "--" + boundary + "--\r\n";
     return m;
 }
 
@@ -195,11 +232,16 @@ bool SmtpMailService::send(const MailMessage &message, QString *error)
                                .arg(account.port));
     if (!isSafeAddress(from))
         return fail(error, QStringLiteral("O endereço do remetente \"%1\" não é válido.").arg(from));
-    if (message.to.isEmpty())
+    const QStringList envelope = message.to + message.bcc;
+    if (envelope.isEmpty())
         return fail(error, QStringLiteral("O e-mail não tem destinatário."));
-    for (const QString &r : message.to)
+    for (const QString &r : envelope)
         if (!isSafeAddress(r))
             return fail(error, QStringLiteral("O endereço de e-mail \"%1\" não é válido.").arg(r));
+    for (const MailAttachment &a : message.attachments)
+        if (a.contentType.contains('\r') || a.contentType.contains('\n') ||
+            a.fileName.contains(QLatin1Char('\r')) || a.fileName.contains(QLatin1Char('\n')))
+            return fail(error, QStringLiteral("O anexo \"%1\" não tem um nome válido.").arg(a.fileName));
 
     initCurlOnce();
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
@@ -207,7 +249,7 @@ bool SmtpMailService::send(const MailMessage &message, QString *error)
         return fail(error, QStringLiteral("Não foi possível preparar o envio do e-mail."));
 
     std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> recipients(nullptr, &curl_slist_free_all);
-    for (const QString &r : message.to) {
+    for (const QString &r : envelope) {
         const QByteArray rcpt = '<' + r.toLatin1() + '>';
         curl_slist *grown = curl_slist_append(recipients.get(), rcpt.constData());
         if (!grown)

@@ -35,6 +35,7 @@ private slots:
     {
         MailHandoffMessage m;
         m.to = QStringList{QStringLiteral("-destino@exemplo.com.br")};
+        m.cc = QStringList{QStringLiteral("c@x.com.br")};
         m.bcc = QStringList{QStringLiteral("a@x.com.br"), QStringLiteral("b@x.com.br")};
         m.subject = QStringLiteral("Orvalha -- BackUP");
         m.body = QStringLiteral("linha 1 \"aspas\" $HOME; `x`");
@@ -47,7 +48,8 @@ private slots:
         const QStringList args = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(args,
                  (QStringList{QStringLiteral("--subject"), m.subject, QStringLiteral("--body"), m.body,
-                              QStringLiteral("--bcc"), QStringLiteral("a@x.com.br"), QStringLiteral("--bcc"),
+                              QStringLiteral("--cc"), QStringLiteral("c@x.com.br"), QStringLiteral("--bcc"),
+                              QStringLiteral("a@x.com.br"), QStringLiteral("--bcc"),
                               QStringLiteral("b@x.com.br"), QStringLiteral("--attach"), m.attachments.first(),
                               QStringLiteral("--"), QStringLiteral("-destino@exemplo.com.br")}));
     }

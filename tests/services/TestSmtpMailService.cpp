@@ -143,6 +143,60 @@ private slots:
         QCOMPARE(server.messages().value(0).mailFrom, QStringLiteral("<suporte@orvalha.test>"));
     }
 
+    // Blind copies travel in the envelope only; attachments make a
+    // multipart message whose parts a reader decodes back to the bytes sent.
+    void blindCopiesAndAttachments()
+    {
+        SmtpServer server;
+        configure(server.listen());
+        MailMessage m = aMessage();
+        m.to.clear();
+        m.bcc = QStringList{QStringLiteral("ana@exemplo.com.br"), QStringLiteral("bia@exemplo.com.br")};
+        const QByteArray binario("\x00\x01\xff{\\rtf1 carta}\r\n.\r\n", 21);
+        m.attachments = {{QStringLiteral("Mala.RTF"), binario, QByteArrayLiteral("application/rtf")},
+                         {QStringLiteral("Relatório \"final\".pdf"), QByteArray(5000, 'x')}};
+        QString error;
+        QVERIFY2(SmtpMailService().send(m, &error), qPrintable(error));
+
+        const Received r = server.messages().value(0);
+        QCOMPARE(r.recipients, (QStringList{QStringLiteral("<ana@exemplo.com.br>"),
+                                            QStringLiteral("<bia@exemplo.com.br>")}));
+        QVERIFY(!r.data.contains("ana@exemplo"));
+        QVERIFY(!r.data.toLower().contains("\nbcc:"));
+        const Parsed p = parse(r.data);
+        QCOMPARE(p.headers.value("to"), QByteArray("undisclosed-recipients:;"));
+        const QByteArray tipo = p.headers.value("content-type");
+        QVERIFY(tipo.startsWith("multipart/mixed; boundary=\""));
+        const QByteArray marca = "--" + tipo.mid(tipo.indexOf('"') + 1).chopped(1);
+        const QList<QByteArray> partes = r.data.split('\n');
+        QList<QByteArray> corpos;
+        QList<QByteArray> cabecalhos;
+        QByteArray atual;
+        bool dentro = false;
+        for (const QByteArray &linha : partes) {
+            if (linha.trimmed().startsWith(marca)) {
+                if (dentro) {
+                    const qsizetype fim = atual.indexOf("\r\n\r\n");
+                    cabecalhos << atual.left(fim);
+                    corpos << QByteArray::fromBase64(atual.mid(fim + 4));
+                }
+                atual.clear();
+                dentro = !linha.trimmed().endsWith("--");
+                continue;
+            }
+            if (dentro)
+                atual += linha + '\n';
+        }
+        QCOMPARE(corpos.size(), 3);
+        QCOMPARE(QString::fromUtf8(corpos[0]), m.htmlBody);
+        QVERIFY(cabecalhos[1].contains("Content-Type: application/rtf; name=\"Mala.RTF\""));
+        QVERIFY(cabecalhos[1].contains("Content-Disposition: attachment; filename=\"Mala.RTF\""));
+        QCOMPARE(corpos[1], binario);
+        QVERIFY2(cabecalhos[2].contains("filename*=UTF-8''Relat%C3%B3rio%20%22final%22.pdf"),
+                 cabecalhos[2].constData());
+        QCOMPARE(corpos[2], QByteArray(5000, 'x'));
+    }
+
     void unconfiguredSendsNothing_data()
     {
         QTest::addColumn<QString>("host");

@@ -29,6 +29,8 @@
 #include "ui/registration/TfrPessoaJuridica.h"
 #include "ui/reports/TfrFones.h"
 #include "ui/reports/TfrImprimeEtiquetas.h"
+#include "ui/reports/TfrMalaDiretaPF.h"
+#include "ui/reports/TfrMalaDiretaPJ.h"
 #include "ui/reports/TfrMeuPreview.h"
 #include "ui/reports/TfrRelPF.h"
 #include "ui/reports/TfrRelPJ.h"
@@ -218,6 +220,19 @@ void InstallScreens()
         if (!TUsuario::atual())
             return Retorno{};
         TfrExportarContatos dlg(TUsuario::atual()->Login, {}, {}, owner);
+        return fim(dlg.exec());
+    });
+    // the mail merge of what the logged-in user may see
+    nav->add(kMalaDiretaPF, [fim](QWidget *owner, const Abertura &) {
+        if (!TUsuario::atual())
+            return Retorno{};
+        TfrMalaDiretaPF dlg(TUsuario::atual()->Login, owner);
+        return fim(dlg.exec());
+    });
+    nav->add(kMalaDiretaPJ, [fim](QWidget *owner, const Abertura &) {
+        if (!TUsuario::atual())
+            return Retorno{};
+        TfrMalaDiretaPJ dlg(TUsuario::atual()->Login, owner);
         return fim(dlg.exec());
     });
     // the list reports: the preview is not modal, but the command lasts until it closes
