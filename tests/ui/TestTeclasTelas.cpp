@@ -23,13 +23,19 @@
 #include "ui/registration/TfrAlbum.h"
 #include "ui/registration/TfrCadastroContatoPJ.h"
 #include "ui/registration/TfrContatoPJ.h"
+#include "ui/registration/TfrExportarContatos.h"
 #include "ui/registration/TfrGrupos.h"
 #include "ui/registration/TfrHistorico.h"
+#include "ui/registration/TfrImportarContatos.h"
 #include "ui/registration/TfrInserirImagem.h"
 #include "ui/registration/TfrMostraImg.h"
 #include "ui/registration/TfrPessoaFisica.h"
 #include "ui/registration/TfrPessoaJuridica.h"
 #include "ui/reports/TfrFones.h"
+#include "ui/reports/TfrImprimeEtiquetas.h"
+#include "ui/reports/TfrMalaDiretaPF.h"
+#include "ui/reports/TfrMalaDiretaPJ.h"
+#include "ui/reports/TfrServidor.h"
 #include "ui/search/TfrPesquisaPessoaFisica.h"
 #include "ui/search/TfrPesquisaPessoaJuridica.h"
 #include "ui/session/TfrAlteraSenha.h"
@@ -345,6 +351,20 @@ private:
             {QStringLiteral("TfrFones"), Esc::Cancela,
              QStringLiteral("prints lists: what is typed only filters them"),
              []() -> Ptr { return std::make_unique<TfrFones>(kLogin); }},
+            {QStringLiteral("TfrImprimeEtiquetas"), Esc::Cancela,
+             QStringLiteral("prints labels: what is typed only filters them"),
+             []() -> Ptr { return std::make_unique<TfrImprimeEtiquetas>(kLogin); }},
+            {QStringLiteral("TfrMalaDiretaPF"), Esc::NaoFecha, nada,
+             []() -> Ptr { return std::make_unique<TfrMalaDiretaPF>(kLogin); }},
+            {QStringLiteral("TfrMalaDiretaPJ"), Esc::NaoFecha, nada,
+             []() -> Ptr { return std::make_unique<TfrMalaDiretaPJ>(kLogin); }},
+            {QStringLiteral("TfrServidor"), Esc::NaoFecha, nada,
+             []() -> Ptr { return std::make_unique<TfrServidor>(); }},
+            {QStringLiteral("TfrImportarContatos"), Esc::NaoFecha, nada,
+             []() -> Ptr { return std::make_unique<TfrImportarContatos>(kLogin); }},
+            {QStringLiteral("TfrExportarContatos"), Esc::Cancela,
+             QStringLiteral("writes a file: nothing typed is lost"),
+             []() -> Ptr { return std::make_unique<TfrExportarContatos>(kLogin); }},
         };
     }
 

@@ -80,6 +80,8 @@ QComboBox *estados(const char *nome, QWidget *pai)
     auto *c = new QComboBox(pai);
     c->setObjectName(QString::fromLatin1(nome));
     c->setEditable(true);
+    // Enter keeps the typed state as the text; it never grows the list
+    c->setInsertPolicy(QComboBox::NoInsert);
     c->addItems(kEstados);
     c->lineEdit()->setMaxLength(2);
     EntradaCadastro::ForcarCaixa(c->lineEdit(), true);
