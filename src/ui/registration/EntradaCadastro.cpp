@@ -10,6 +10,7 @@
 #include "ui/common/GroupListModel.h"
 #include "ui/common/MaskedEdit.h"
 #include "ui/common/Navigator.h"
+#include "ui/registration/CampoNome.h"
 #include "util/Win1252.h"
 
 #include <QAbstractItemView>
@@ -40,9 +41,8 @@ QLineEdit *novoEdit(QWidget *pai, const char *nome, int maximo)
     return e;
 }
 
-QComboBox *comboEditavel(QWidget *pai, const char *nome, int maximo)
+void configurarCombo(QComboBox *c, const char *nome, int maximo)
 {
-    auto *c = new QComboBox(pai);
     c->setObjectName(QString::fromLatin1(nome));
     c->setEditable(true);
     c->setCompleter(nullptr);
@@ -54,6 +54,12 @@ QComboBox *comboEditavel(QWidget *pai, const char *nome, int maximo)
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     c->setMinimumContentsLength(20);
     c->setSizePolicy(QSizePolicy::Expanding, c->sizePolicy().verticalPolicy());
+}
+
+QComboBox *comboEditavel(QWidget *pai, const char *nome, int maximo)
+{
+    auto *c = new QComboBox(pai);
+    configurarCombo(c, nome, maximo);
     return c;
 }
 
@@ -165,9 +171,10 @@ void LinhaGrupo::selecionar(int codigo) const
     atualizarRotulo();
 }
 
-QComboBox *CriarCampoNome(QWidget *tela)
+CampoNome *CriarCampoNome(QWidget *tela)
 {
-    QComboBox *edtNome = comboEditavel(tela, "edtNome", 100);
+    auto *edtNome = new CampoNome(tela);
+    configurarCombo(edtNome, "edtNome", 100);
     // a plain field: the list is stepped through with the arrow keys, no button
     edtNome->setStyleSheet(
         QStringLiteral("QComboBox#edtNome { border: 1px solid #a0a0a0; border-radius: 2px;"
@@ -178,17 +185,13 @@ QComboBox *CriarCampoNome(QWidget *tela)
     return edtNome;
 }
 
-void PreencherNomes(QComboBox *edtNome, const TPessoa &tipo)
+void PreencherNomes(CampoNome *edtNome, std::function<std::unique_ptr<TPessoa>()> tipo)
 {
-    edtNome->clear();
-    edtNome->setEditText(QString());
-    QStringList nomes;
-    const QString login = TUsuario::atual() ? TUsuario::atual()->Login : QString();
     // only the names this user may see: another user's private persons stay hidden
-    if (tipo.NomesVisiveis(login, nomes))
-        edtNome->addItems(nomes);
-    edtNome->setCurrentIndex(-1);
-    edtNome->setEditText(QString());
+    edtNome->Esquecer([tipo = std::move(tipo)](QStringList &nomes) {
+        const QString login = TUsuario::atual() ? TUsuario::atual()->Login : QString();
+        return tipo()->NomesVisiveis(login, nomes);
+    });
 }
 
 namespace {
@@ -211,22 +214,25 @@ std::pair<int, bool> posicaoDoNome(const QComboBox *edtNome, const QString &nome
 
 } // namespace
 
-void AtualizarNome(QComboBox *edtNome, const TPessoa &tipo, const QString &antigo, const QString &novo)
+void AtualizarNome(CampoNome *edtNome, const TPessoa &tipo, const QString &antigo, const QString &novo)
 {
-    const QString login = TUsuario::atual() ? TUsuario::atual()->Login : QString();
-    if (!antigo.isEmpty() && antigo != novo) {
-        const auto [onde, esta] = posicaoDoNome(edtNome, antigo);
-        bool fica = true;
-        // a failed lookup keeps the name: a stale entry is better than a missing one
-        if (esta && tipo.NomeVisivel(login, antigo, fica) && !fica)
-            edtNome->removeItem(onde);
+    // a list not read yet will be read with the change in it
+    if (edtNome->ListaCarregada()) {
+        const QString login = TUsuario::atual() ? TUsuario::atual()->Login : QString();
+        if (!antigo.isEmpty() && antigo != novo) {
+            const auto [onde, esta] = posicaoDoNome(edtNome, antigo);
+            bool fica = true;
+            // a failed lookup keeps the name: a stale entry is better than a missing one
+            if (esta && tipo.NomeVisivel(login, antigo, fica) && !fica)
+                edtNome->removeItem(onde);
+        }
+        if (!novo.isEmpty()) {
+            const auto [onde, esta] = posicaoDoNome(edtNome, novo);
+            if (!esta)
+                edtNome->insertItem(onde, novo);
+        }
+        edtNome->setCurrentIndex(-1);
     }
-    if (!novo.isEmpty()) {
-        const auto [onde, esta] = posicaoDoNome(edtNome, novo);
-        if (!esta)
-            edtNome->insertItem(onde, novo);
-    }
-    edtNome->setCurrentIndex(-1);
     edtNome->setEditText(QString());
 }
 

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
+
+class CampoNome;
 class GroupList;
 class MaskedEdit;
 class QCheckBox;
@@ -72,19 +76,20 @@ struct LinhaGrupo {
     void selecionar(int codigo) const;
 };
 
-// The name field: an editable combo without a drop-down button and without
-// automatic completion, whose list the arrow keys step through.
-QComboBox *CriarCampoNome(QWidget *tela);
-// Fills it with every distinct NOME of the table of `tipo`'s kind the
-// current user may see, in order, and empties its text. A failing query
-// leaves the list empty.
-void PreencherNomes(QComboBox *edtNome, const TPessoa &tipo);
+// The name field (an editable combo without a drop-down button and without
+// automatic completion, whose list the arrow keys step through).
+CampoNome *CriarCampoNome(QWidget *tela);
+// The list will hold every distinct NOME of the table of the kind `tipo`
+// makes that the current user may see, in order, read when the field first
+// needs it; the text is emptied. A failing query leaves the list empty.
+void PreencherNomes(CampoNome *edtNome, std::function<std::unique_ptr<TPessoa>()> tipo);
 // After a saved insert, change or delete, the list as a new reading would
 // give it, without reading every name again: `novo` joins it in its place
 // (the names are ordered as the database orders them, by their Windows-1252
 // bytes) and `antigo` leaves it when no row the user may see still has it.
-// Either may be empty. The field's text is emptied as PreencherNomes does.
-void AtualizarNome(QComboBox *edtNome, const TPessoa &tipo, const QString &antigo, const QString &novo);
+// Either may be empty. A list not read yet is left to its reading. The
+// field's text is emptied as PreencherNomes does.
+void AtualizarNome(CampoNome *edtNome, const TPessoa &tipo, const QString &antigo, const QString &novo);
 
 // The digit-key filter: whatever is not a digit never gets in.
 QLineEdit *AceitarSoDigitos(QLineEdit *edit, int maximo);

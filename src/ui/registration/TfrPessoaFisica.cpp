@@ -9,6 +9,7 @@
 #include "ui/common/MaskedEdit.h"
 #include "ui/common/TeclasDeEntrada.h"
 #include "ui/common/Telas.h"
+#include "ui/registration/CampoNome.h"
 #include "util/DateTime.h"
 #include "util/Documentos.h"
 #include "util/TextUtils.h"
@@ -462,7 +463,7 @@ void TfrPessoaFisica::edtCEPKeyDown(QKeyEvent *event)
 
 void TfrPessoaFisica::PreencherNomes()
 {
-    EntradaCadastro::PreencherNomes(edtNome, TPessoaFisica());
+    EntradaCadastro::PreencherNomes(edtNome, [] { return std::make_unique<TPessoaFisica>(); });
 }
 
 void TfrPessoaFisica::AtualizarNome(const QString &antigo, const QString &novo)

@@ -9,6 +9,7 @@
 class GroupList;
 class MaskedEdit;
 class QCheckBox;
+class CampoNome;
 class QComboBox;
 class QGroupBox;
 class QKeyEvent;
@@ -70,7 +71,7 @@ private:
 
     QCheckBox *edtPublica = nullptr;
     QComboBox *edtTratamento = nullptr;
-    QComboBox *edtNome = nullptr;
+    CampoNome *edtNome = nullptr;
     QLineEdit *edtApelido = nullptr;
     MaskedEdit *edtDataNascimento = nullptr;
     QCheckBox *edtLembrarAniversario = nullptr;

@@ -10,6 +10,7 @@
 #include "ui/common/MaskedEdit.h"
 #include "ui/common/TeclasDeEntrada.h"
 #include "ui/common/Telas.h"
+#include "ui/registration/CampoNome.h"
 #include "util/Documentos.h"
 #include "util/EditMask.h"
 #include "util/TextUtils.h"
@@ -321,7 +322,7 @@ void TfrPessoaJuridica::edtHomePageDblClick()
 
 void TfrPessoaJuridica::PreencherNomes()
 {
-    EntradaCadastro::PreencherNomes(edtNome, TPessoaJuridica());
+    EntradaCadastro::PreencherNomes(edtNome, [] { return std::make_unique<TPessoaJuridica>(); });
 }
 
 void TfrPessoaJuridica::AtualizarNome(const QString &antigo, const QString &novo)

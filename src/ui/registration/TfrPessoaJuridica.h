@@ -11,6 +11,7 @@
 
 class MaskedEdit;
 class QCheckBox;
+class CampoNome;
 class QComboBox;
 class QGroupBox;
 class QKeyEvent;
@@ -79,7 +80,7 @@ private:
 
     QCheckBox *edtPublica = nullptr;
     QPushButton *btnExibirContatos = nullptr;
-    QComboBox *edtNome = nullptr;
+    CampoNome *edtNome = nullptr;
     MaskedEdit *edtCNPJ = nullptr;
     MaskedEdit *edtIE = nullptr;
     QValidator *m_digitosIE = nullptr; // the IE field's digit filter while it has no format

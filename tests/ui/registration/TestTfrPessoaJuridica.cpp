@@ -19,6 +19,7 @@
 #include "ui/common/GroupList.h"
 #include "ui/common/MaskedEdit.h"
 #include "ui/common/Telas.h"
+#include "ui/registration/CampoNome.h"
 #include "ui/registration/TfrPessoaJuridica.h"
 
 #include <QCheckBox>
@@ -245,7 +246,9 @@ private slots:
         QCOMPARE(m_nav->opened.at(0).second.dados,
                  QStringLiteral(" Bancos :: Acme Ltda :: contato@acme.com.br"));
         QVERIFY(!t.editando());
-        QVERIFY(t.combo("edtNome")->findText(QStringLiteral("Acme Ltda")) >= 0);
+        auto *nome = child<CampoNome>(&t.dlg, QStringLiteral("edtNome"));
+        nome->CarregarLista();
+        QVERIFY(nome->findText(QStringLiteral("Acme Ltda")) >= 0);
 
         // the next entry starts without the format
         t.botao("btnNovo")->click();
