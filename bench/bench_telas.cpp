@@ -21,8 +21,8 @@
  * What a figure means
  *   panel: from the click (TframePesquisaNome::Pesquisar) until the grid has
  *   been painted with the new rows: the statement in its own transaction,
- *   every column of every row read into a record, the model reset and the
- *   visible rows drawn. Visibility: login CARLA or PUBLICA = 1.
+ *   the grid's columns of every row read, the model reset and the visible
+ *   rows drawn. Visibility: login CARLA or PUBLICA = 1.
  *   isql-fb: the very statement the panel runs, parameters as literals,
  *   isql's own "Elapsed time" (SET STATS ON) with every row written out.
  *   scrolling: one page down and the grid redrawn, median and worst step.
@@ -31,9 +31,12 @@
  *   model reset and the list drawn.
  *   screens: the individual screen (what Ctrl+F opens) from its creation
  *   until shown and painted; the main window until shown and painted, and
- *   until its two lists have filled after it mapped; the panel with an empty
- *   name (every visible person) and the birthday page of every month, each
- *   with the growth of the resident set.
+ *   until its two lists have filled after it mapped; both also on an empty
+ *   database. The name list: its reading on the first arrow key, and the
+ *   change a save makes to it. The panel with an empty name (every visible
+ *   person) and the birthday page of every month, each beside its statement
+ *   in isql-fb, with the growth of the resident set on the first run.
+ *   The closing table puts each figure beside its peer and its goal.
  *   The goal is a ratio of at most 2 and scroll steps far below a frame.
  */
 
@@ -45,6 +48,8 @@
 #include "model/PessoaResumo.h"
 #include "model/TUsuario.h"
 #include "ui/common/GroupList.h"
+#include "ui/registration/CampoNome.h"
+#include "ui/registration/EntradaCadastro.h"
 #include "ui/registration/TfrPessoaFisica.h"
 #include "ui/search/TframePesquisaNome.h"
 #include "ui/session/ListaAniversariantes.h"
@@ -140,6 +145,7 @@ struct Busca {
     QVariantMap params; // for isql: what the panel binds
     double painelMs = 0;
     int linhas = 0;
+    double isqlMs = 0;
 };
 
 // The visible group with the most individuals: the heaviest group search.
@@ -158,6 +164,56 @@ std::pair<int, QString> grupoMaior(Database &db)
     t.commit();
     return grupo;
 }
+
+// The screens a user opens every day, from the command until the window
+// has been shown and painted (and, for the main window, until its lists
+// have filled after it mapped); medians of `repeat` runs after a warm-up.
+struct Telas {
+    double pessoaFisica = 0;
+    double principal = 0;
+    double listas = 0;
+};
+
+Telas medirTelas(TUsuario &usuario, int repeat)
+{
+    Telas t;
+    std::vector<double> tempos;
+    for (int i = 0; i <= repeat; ++i) {
+        const Cronometro::time_point start = Cronometro::now();
+        TfrPessoaFisica tela;
+        tela.show();
+        tela.repaint();
+        QCoreApplication::processEvents();
+        if (i > 0)
+            tempos.push_back(msSince(start));
+    }
+    t.pessoaFisica = median(tempos);
+    std::vector<double> mapeada, listas;
+    for (int i = 0; i <= repeat; ++i) {
+        const Cronometro::time_point start = Cronometro::now();
+        TfrPrincipalAC principal(usuario);
+        principal.show();
+        principal.repaint();
+        const double aberta = msSince(start);
+        while (!principal.ListasCarregadas())
+            QCoreApplication::processEvents();
+        if (i > 0) {
+            mapeada.push_back(aberta);
+            listas.push_back(msSince(start));
+        }
+    }
+    t.principal = median(mapeada);
+    t.listas = median(listas);
+    return t;
+}
+
+// One row of the closing table: ours beside its peer.
+struct Linha {
+    QString oque;
+    QString nosso;
+    QString par;
+    QString meta;
+};
 
 } // namespace
 
@@ -184,16 +240,33 @@ int main(int argc, char **argv)
                    QStringLiteral("--repeat"), QStringLiteral("1")});
     } else if (!QFileInfo::exists(database))
         fail(database + QStringLiteral(" does not exist (fill it with bench_pessoas --db)"));
-    if (!QFile::link(database, folder + QStringLiteral("/DB/Orvalha.FDB")))
-        fail(QStringLiteral("cannot link the database into the program folder"));
     qputenv("LUMISTO_PROGRAM_DIR", folder.toLocal8Bit());
-
-    auto tdm = std::make_unique<TDM>([](int) {});
-    if (!tdm->BancoDados.isConnected())
-        fail(QStringLiteral("TDM did not connect"));
+    const QString programa = folder + QStringLiteral("/DB/Orvalha.FDB");
     TUsuario carla;
     carla.Login = QStringLiteral("CARLA");
     TUsuario::setAtual(&carla);
+
+    // the same screens on an empty database: what "flat in the data" is measured against
+    Telas vazio;
+    {
+        const QString vazia = dir.path() + QStringLiteral("/vazia.fdb");
+        runScript(QStringLiteral(LUMISTO_SOURCE_DIR "/scripts/create-db"), {vazia});
+        if (!QFile::link(vazia, programa))
+            fail(QStringLiteral("cannot link the empty database into the program folder"));
+        {
+            TDM semDados([](int) {});
+            if (!semDados.BancoDados.isConnected())
+                fail(QStringLiteral("TDM did not connect to the empty database"));
+            vazio = medirTelas(carla, o.repeat);
+        }
+        QFile::remove(programa);
+    }
+
+    if (!QFile::link(database, programa))
+        fail(QStringLiteral("cannot link the database into the program folder"));
+    auto tdm = std::make_unique<TDM>([](int) {});
+    if (!tdm->BancoDados.isConnected())
+        fail(QStringLiteral("TDM did not connect"));
     const auto [codigoGrupo, nomeGrupo] = grupoMaior(tdm->BancoDados);
 
     TframePesquisaNome frame;
@@ -227,66 +300,95 @@ int main(int argc, char **argv)
             .arg(database)
             .arg(o.repeat));
 
-    // the screens a user opens every day: from the command until the window
-    // has been shown and painted (and, for the main window, until its lists
-    // have filled after it mapped)
+    const Telas telas = medirTelas(carla, o.repeat);
+    say(QStringLiteral("individual screen (Ctrl+F) shown and painted: %1 ms (empty database %2 ms)")
+            .arg(ms(telas.pessoaFisica), ms(vazio.pessoaFisica)));
+    say(QStringLiteral("main window shown and painted: %1 ms, its lists filled: %2 ms (empty database %3 ms, "
+                       "%4 ms)")
+            .arg(ms(telas.principal), ms(telas.listas), ms(vazio.principal), ms(vazio.listas)));
+
+    // the name list of the individual screen: read when the arrow keys first
+    // step into it, then changed by the one name a save writes
+    double leituraNomes = 0, atualizacaoNomes = 0;
+    int nomesNaLista = 0;
     {
+        TfrPessoaFisica tela;
+        tela.show();
+        QCoreApplication::processEvents();
+        auto *campo = tela.findChild<CampoNome *>(QStringLiteral("edtNome"));
+        if (!campo)
+            fail(QStringLiteral("no name field"));
+        Cronometro::time_point start = Cronometro::now();
+        campo->CarregarLista();
+        leituraNomes = msSince(start);
+        nomesNaLista = campo->count();
         std::vector<double> tempos;
         for (int i = 0; i <= o.repeat; ++i) {
-            const Cronometro::time_point start = Cronometro::now();
-            TfrPessoaFisica tela;
-            tela.show();
-            tela.repaint();
-            QCoreApplication::processEvents();
+            const QString nome = QStringLiteral("Mmm Bench %1").arg(i);
+            start = Cronometro::now();
+            EntradaCadastro::AtualizarNome(campo, TPessoaFisica(), QString(), nome);
             if (i > 0)
                 tempos.push_back(msSince(start));
         }
-        say(QStringLiteral("individual screen (Ctrl+F) shown and painted: %1 ms").arg(ms(median(tempos))));
+        atualizacaoNomes = median(tempos);
+        if (campo->count() != nomesNaLista + o.repeat + 1)
+            fail(QStringLiteral("the name list did not take the new names"));
     }
+    say(QStringLiteral("name list: %1 names read on the first arrow key in %2 ms; a save changes it in %3 ms")
+            .arg(nomesNaLista)
+            .arg(ms(leituraNomes), ms(atualizacaoNomes, 3)));
+
+    // the empty name: every person the login may see
+    Busca vazia{QStringLiteral("name '' (every visible person)"), TframePesquisaNome::ModoNome,
+                com(QStringLiteral("NOME"), QStringLiteral("%%"))};
+    long kbVazia = 0;
     {
-        std::vector<double> mapeada, listas;
-        for (int i = 0; i <= o.repeat; ++i) {
-            const Cronometro::time_point start = Cronometro::now();
-            TfrPrincipalAC principal(carla);
-            principal.show();
-            principal.repaint();
-            const double aberta = msSince(start);
-            while (!principal.ListasCarregadas())
-                QCoreApplication::processEvents();
-            if (i > 0) {
-                mapeada.push_back(aberta);
-                listas.push_back(msSince(start));
-            }
-        }
-        say(QStringLiteral("main window shown and painted: %1 ms; its lists filled: %2 ms")
-                .arg(ms(median(mapeada)), ms(median(listas))));
-    }
-    {
-        // the empty name: every person the login may see
         auto *nome = frame.findChild<QLineEdit *>(QStringLiteral("edtNome"));
         const QString antes = nome->text();
         nome->setText(QString());
-        const long kb = residenteKb();
-        const Cronometro::time_point start = Cronometro::now();
-        frame.Pesquisar(TframePesquisaNome::ModoNome);
-        grade->viewport()->repaint();
-        QCoreApplication::processEvents();
+        std::vector<double> tempos;
+        for (int i = 0; i <= o.repeat; ++i) {
+            const long kb = residenteKb();
+            const Cronometro::time_point start = Cronometro::now();
+            frame.Pesquisar(TframePesquisaNome::ModoNome);
+            grade->viewport()->repaint();
+            QCoreApplication::processEvents();
+            if (i == 0)
+                kbVazia = residenteKb() - kb;
+            else
+                tempos.push_back(msSince(start));
+        }
+        vazia.painelMs = median(tempos);
+        vazia.linhas = grade->model()->rowCount();
         say(QStringLiteral("panel, empty name: %1 rows in %2 ms, resident +%3 KB")
-                .arg(grade->model()->rowCount())
-                .arg(ms(msSince(start)))
-                .arg(residenteKb() - kb));
+                .arg(vazia.linhas)
+                .arg(ms(vazia.painelMs))
+                .arg(kbVazia));
         nome->setText(antes);
     }
+
+    Busca pagina{QStringLiteral("birthday page of every month"), 0, visivel};
+    pagina.params.insert(QStringLiteral("INFORMAR_ANIVERSARIO"), 1);
+    long kbPagina = 0;
     {
-        const long kb = residenteKb();
-        const Cronometro::time_point start = Cronometro::now();
-        QStringList linhas;
-        if (!Aniversariantes::Pagina(Aniversariantes::Todos, QStringLiteral("CARLA"), 0, linhas))
-            fail(QStringLiteral("the birthday page failed"));
+        std::vector<double> tempos;
+        for (int i = 0; i <= o.repeat; ++i) {
+            const long kb = residenteKb();
+            const Cronometro::time_point start = Cronometro::now();
+            QStringList linhas;
+            if (!Aniversariantes::Pagina(Aniversariantes::Todos, QStringLiteral("CARLA"), 0, linhas))
+                fail(QStringLiteral("the birthday page failed"));
+            if (i == 0)
+                kbPagina = residenteKb() - kb;
+            else
+                tempos.push_back(msSince(start));
+            pagina.linhas = int(linhas.size());
+        }
+        pagina.painelMs = median(tempos);
         say(QStringLiteral("birthday page of every month: %1 lines in %2 ms, resident +%3 KB")
-                .arg(linhas.size())
-                .arg(ms(msSince(start)))
-                .arg(residenteKb() - kb));
+                .arg(pagina.linhas)
+                .arg(ms(pagina.painelMs))
+                .arg(kbPagina));
     }
     for (Busca &b : buscas) {
         std::vector<double> tempos;
@@ -371,6 +473,12 @@ int main(int argc, char **argv)
     std::vector<QString> comandos;
     for (const Busca &b : buscas)
         comandos.push_back(comLiterais(frame.comandoDe(b.modo), b.params));
+    const size_t iVazia = buscas.size();
+    buscas.push_back(vazia);
+    comandos.push_back(comLiterais(frame.comandoDe(vazia.modo), vazia.params));
+    const size_t iPagina = buscas.size();
+    buscas.push_back(pagina);
+    comandos.push_back(comLiterais(Aniversariantes::ComandoTodos(), pagina.params));
     buscas.push_back(listaMes);
     comandos.push_back(comLiterais(Aniversariantes::ComandoDoMes(), listaMes.params));
     buscas.push_back(listaNome);
@@ -397,7 +505,44 @@ int main(int argc, char **argv)
         say(QStringLiteral("isql %1: %2 ms; ours/isql %3")
                 .arg(buscas[i].nome, ms(isqlMs),
                      isqlMs > 0 ? ms(buscas[i].painelMs / isqlMs, 2) : QStringLiteral("-")));
+        buscas[i].isqlMs = isqlMs;
     }
+
+    vazia.isqlMs = buscas[iVazia].isqlMs;
+    pagina.isqlMs = buscas[iPagina].isqlMs;
+    const auto razao = [](const Busca &b) {
+        return b.isqlMs > 0 ? QStringLiteral(" (%1x)").arg(ms(b.painelMs / b.isqlMs, 2)) : QString();
+    };
+    const std::vector<Linha> tabela = {
+        {QStringLiteral("Ctrl+F until the individual screen answers input"),
+         ms(telas.pessoaFisica) + QStringLiteral(" ms"),
+         ms(vazio.pessoaFisica) + QStringLiteral(" ms (empty database)"),
+         QStringLiteral("under 100 ms, flat in the data")},
+        {QStringLiteral("The name list after a save (%1 names read on the first arrow key in %2 ms)")
+             .arg(nomesNaLista)
+             .arg(ms(leituraNomes)),
+         ms(atualizacaoNomes, 3) + QStringLiteral(" ms"), QStringLiteral("-"), QStringLiteral("under 10 ms")},
+        {QStringLiteral("Start-up: main window shown and painted / its lists filled"),
+         ms(telas.principal) + QStringLiteral(" ms / ") + ms(telas.listas) + QStringLiteral(" ms"),
+         ms(vazio.principal) + QStringLiteral(" ms / ") + ms(vazio.listas) +
+             QStringLiteral(" ms (empty database)"),
+         QStringLiteral("under 250 ms, flat in the data")},
+        {QStringLiteral("Search panel with an empty name (%1 rows)").arg(vazia.linhas),
+         ms(vazia.painelMs) + QStringLiteral(" ms") + razao(vazia) +
+             QStringLiteral(", +%1 MB").arg(kbVazia / 1024),
+         QStringLiteral("isql-fb ") + ms(vazia.isqlMs) + QStringLiteral(" ms"),
+         QStringLiteral("within 1.5x, under 40 MB more")},
+        {QStringLiteral("Birthday page of all months (%1 lines)").arg(pagina.linhas),
+         ms(pagina.painelMs) + QStringLiteral(" ms") + razao(pagina) +
+             QStringLiteral(", +%1 MB").arg(kbPagina / 1024),
+         QStringLiteral("isql-fb ") + ms(pagina.isqlMs) + QStringLiteral(" ms"),
+         QStringLiteral("within 1.5x")},
+    };
+    say(QString());
+    say(QStringLiteral("| What | Now | Peer | Goal |"));
+    say(QStringLiteral("|---|---|---|---|"));
+    for (const Linha &l : tabela)
+        say(QStringLiteral("| %1 | %2 | %3 | %4 |").arg(l.oque, l.nosso, l.par, l.meta));
     say(QStringLiteral("bench_telas: done"));
     return 0;
 }

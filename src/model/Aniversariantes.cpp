@@ -97,6 +97,11 @@ QString ComandoDoMes()
     return kDoMes;
 }
 
+QString ComandoTodos()
+{
+    return kImprimirTodos;
+}
+
 QString Linha(const TPessoaFisica &p)
 {
     return FormatDateTime(QStringLiteral("dd/mm"), p.DataNascimento) + QStringLiteral(" -- ") + p.Nome +

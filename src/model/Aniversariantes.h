@@ -20,6 +20,8 @@ std::vector<TPessoaFisica> DoMesAtual(const QString &login, int mes, DbResult *r
 
 // The statement DoMesAtual runs (LOGIN, PUBLICA, MES, INFORMAR_ANIVERSARIO).
 QString ComandoDoMes();
+// The statement the page of every month runs (LOGIN, PUBLICA, INFORMAR_ANIVERSARIO).
+QString ComandoTodos();
 
 // "dd/mm -- Nome :: Apelido : Email : Celular : Comercial"
 QString Linha(const TPessoaFisica &pessoa);
