@@ -3,6 +3,7 @@
 #include "app/ProgramFolder.h"
 #include "data/DbError.h"
 #include "data/EmbeddedServer.h"
+#include "data/IndicesNovos.h"
 #include "data/ServidorRede.h"
 #include "services/Seams.h"
 
@@ -49,6 +50,7 @@ void TDM::connectOnce()
         // the office's server: the engine beside the program stays unused
         servidor.Configurar(BancoDados);
         BancoDados.connect();
+        IndicesNovos::Completar(BancoDados);
         return;
     }
     BancoDados.setRemoto(false);
@@ -58,6 +60,7 @@ void TDM::connectOnce()
     BancoDados.disconnect();
     BancoDados.setDatabaseName(ProgramPath(QStringLiteral("DB/Orvalha.FDB")));
     BancoDados.connect();
+    IndicesNovos::Completar(BancoDados);
 }
 
 void TDM::DataModuleCreate(const Delay &delay)
@@ -70,6 +73,7 @@ void TDM::DataModuleCreate(const Delay &delay)
         try {
             // once more, with whatever name is set by now
             BancoDados.connect();
+            IndicesNovos::Completar(BancoDados);
         } catch (const DbError &) {
             const ServidorRede servidor = ServidorRede::Ler();
             Seams::messages().show(servidor.ativo() ? servidor.Mensagem(first.gdsCode(), first.message())
@@ -97,6 +101,8 @@ bool TDM::Reconectar(QString *error)
     try {
         BancoDados.disconnect();
         BancoDados.connect();
+        // a restored copy of an older database lacks what a connection adds
+        IndicesNovos::Completar(BancoDados);
         return true;
     } catch (const DbError &e) {
         if (error)

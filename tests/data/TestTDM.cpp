@@ -2,6 +2,7 @@
 // the one retry and the one message.
 #include "data/DbOperation.h"
 #include "data/EmbeddedServer.h"
+#include "data/IndicesNovos.h"
 #include "data/Query.h"
 #include "data/TDM.h"
 #include "support/FakeSeams.h"
@@ -85,6 +86,57 @@ private slots:
         // reconnecting after a backup works on the same name
         QVERIFY(dm.Reconectar());
         QVERIFY(dm.BancoDados.isConnected());
+    }
+
+    // A database made by an older schema script lacks the indexes added
+    // since: connecting creates them (as the schema script writes them),
+    // and a connection that finds them all only looks.
+    void anOlderDatabaseGetsTheNewIndexesWhenItConnects()
+    {
+        QFile schema(QStringLiteral(LUMISTO_SOURCE_DIR "/db/schema.sql"));
+        QVERIFY(schema.open(QIODevice::ReadOnly));
+        const QString script = QString::fromLatin1(schema.readAll()).simplified();
+        for (const IndicesNovos::Indice &i : IndicesNovos::Lista())
+            QVERIFY2(script.contains(i.criacao + QLatin1Char(';')), qPrintable(i.criacao));
+
+        TestFolder folder;
+        QVERIFY2(folder.createDatabase(), qPrintable(folder.lastError));
+        auto seams = FakeSeams::install();
+        TDM dm([](int) {});
+        QVERIFY(dm.BancoDados.isConnected());
+        const auto indices = [&] {
+            QStringList nomes;
+            const DbResult r = dbLeitura(dm.BancoDados, [&](Transaction &t) {
+                Query q(t, QStringLiteral(
+                               "SELECT TRIM(RDB$INDEX_NAME), RDB$EXPRESSION_SOURCE FROM RDB$INDICES "
+                               "WHERE RDB$INDEX_NAME IN ('IX_PESSOAFISICA_CEP', 'IX_PESSOAFISICA_GUIA', "
+                               "'IX_PESSOAFISICA_MES', 'IX_PESSOAJURIDICA_CEP', 'IX_PESSOAJURIDICA_GUIA') "
+                               "ORDER BY 1"));
+                q.open();
+                while (q.next())
+                    nomes << q.field(0).asString() + QLatin1Char(' ') + q.field(1).asString();
+            });
+            if (!r)
+                qFatal("%s", qPrintable(r.error));
+            return nomes;
+        };
+        const QStringList completos = indices();
+        QCOMPARE(completos.size(), 5);
+        QVERIFY2(completos.at(2).contains(QStringLiteral("EXTRACT(MONTH FROM DATA_NASCIMENTO)")),
+                 qPrintable(completos.at(2)));
+
+        QVERIFY(dbOperation(dm.BancoDados, [](Transaction &t) {
+            for (const char *nome : {"IX_PESSOAFISICA_CEP", "IX_PESSOAFISICA_MES", "IX_PESSOAJURIDICA_GUIA"})
+                Query(t, QStringLiteral("DROP INDEX ") + QLatin1String(nome)).execute();
+        }));
+        QCOMPARE(indices().size(), 2);
+        QVERIFY(dm.Reconectar());
+        QCOMPARE(indices(), completos);
+        QVERIFY(seams.messages->shown.isEmpty());
+
+        const quint64 antes = Database::statementCount();
+        QCOMPARE(IndicesNovos::Completar(dm.BancoDados), QStringList());
+        QCOMPARE(Database::statementCount() - antes, quint64(1));
     }
 
     void aMissingDatabaseWaitsOnceAndShowsTheFirstErrorOnce()
