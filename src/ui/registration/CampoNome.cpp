@@ -1,5 +1,6 @@
 #include "ui/registration/CampoNome.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -22,7 +23,11 @@ void CampoNome::CarregarLista()
     if (m_carregada || !m_leitor)
         return;
     QStringList nomes;
-    if (!m_leitor(nomes))
+    // a hundred thousand persons take a moment to read
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const DbResult lidos = m_leitor(nomes);
+    QApplication::restoreOverrideCursor();
+    if (!lidos)
         return;
     m_carregada = true;
     if (nomes.isEmpty())
