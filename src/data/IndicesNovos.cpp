@@ -42,7 +42,10 @@ QStringList Completar(Database &db)
     for (const Indice &i : Lista()) {
         if (existentes.contains(i.nome))
             continue;
-        const DbResult r = dbOperation(db, [&](Transaction &t) { Query(t, i.criacao).execute(); });
+        // another station's unfinished write on the table would make this
+        // wait: the index is left for a later connection instead
+        const DbResult r = dbOperation(
+            db, [&](Transaction &t) { Query(t, i.criacao).execute(); }, Transaction::Modo::EscritaSemEspera);
         if (r)
             criados << i.nome;
     }

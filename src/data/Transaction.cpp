@@ -32,12 +32,21 @@ Transaction::Transaction(Database &db, Modo modo) : m_db(db)
                                             isc_tpb_lock_timeout,
                                             1,
                                             kEsperaBloqueio};
+    static const unsigned char semEspera[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed,
+                                              isc_tpb_rec_version, isc_tpb_nowait};
     auto iniciar = [&] {
         FbStatus::run([&](Firebird::ThrowStatusWrapper &st) {
-            if (modo == Modo::Leitura)
+            switch (modo) {
+            case Modo::Leitura:
                 m_handle = db.attachment()->startTransaction(&st, sizeof leitura, leitura);
-            else
+                break;
+            case Modo::Escrita:
                 m_handle = db.attachment()->startTransaction(&st, sizeof escrita, escrita);
+                break;
+            case Modo::EscritaSemEspera:
+                m_handle = db.attachment()->startTransaction(&st, sizeof semEspera, semEspera);
+                break;
+            }
         });
     };
     try {

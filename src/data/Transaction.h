@@ -14,7 +14,9 @@ public:
     // user is writing (then a clear message, never a frozen screen). Reads:
     // read-only and read committed, which the engine commits without writing.
     // A connection found lost on starting is made once more.
-    enum class Modo { Escrita, Leitura };
+    // Escrita waits a few seconds for a row another transaction holds;
+    // EscritaSemEspera gives up at once (work that can be left for later).
+    enum class Modo { Escrita, Leitura, EscritaSemEspera };
     // Starts at once. Throws DbError.
     explicit Transaction(Database &db, Modo modo = Modo::Escrita);
     ~Transaction();
