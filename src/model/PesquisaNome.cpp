@@ -2,36 +2,77 @@
 
 #include "data/Query.h"
 
+#include <QByteArray>
+#include <QHash>
+
+#include <optional>
+
 namespace {
 
 const QString kFisicasFonetica = QStringLiteral(
-    "SELECT * FROM PESSOAFISICA P, GRUPO G WHERE F_NOME LIKE SOUNDEX(:NOME )  AND (UPPER(LOGIN) = :LOGIN OR "
+    "SELECT P.IDENTIFICADOR, P.TRATAMENTO, P.NOME, P.APELIDO, P.FONE_RESIDENCIAL, P.LOGIN, P.GUIA FROM "
+    "PESSOAFISICA P, GRUPO G WHERE F_NOME LIKE SOUNDEX(:NOME )  AND (UPPER(LOGIN) = :LOGIN OR "
     "PUBLICA = :PUBLICA) AND P.COD_GRUPO = G.COD_GRUPO ORDER BY NOME, IDENTIFICADOR ");
 const QString kFisicasApelido = QStringLiteral(
-    "SELECT * FROM PESSOAFISICA P, GRUPO G WHERE UPPER(APELIDO) LIKE :APELIDO AND (UPPER(LOGIN) = :LOGIN OR "
+    "SELECT P.IDENTIFICADOR, P.TRATAMENTO, P.NOME, P.APELIDO, P.FONE_RESIDENCIAL, P.LOGIN, P.GUIA FROM "
+    "PESSOAFISICA P, GRUPO G WHERE UPPER(APELIDO) LIKE :APELIDO AND (UPPER(LOGIN) = :LOGIN OR "
     "PUBLICA = :PUBLICA) AND P.COD_GRUPO = G.COD_GRUPO ORDER BY NOME, IDENTIFICADOR ");
 const QString kFisicasGrupo = QStringLiteral(
-    "SELECT * FROM PESSOAFISICA P, GRUPO G WHERE (UPPER(LOGIN) = :LOGIN OR PUBLICA = :PUBLICA) AND "
+    "SELECT P.IDENTIFICADOR, P.TRATAMENTO, P.NOME, P.APELIDO, P.FONE_RESIDENCIAL, P.LOGIN, P.GUIA FROM "
+    "PESSOAFISICA P, GRUPO G WHERE (UPPER(LOGIN) = :LOGIN OR PUBLICA = :PUBLICA) AND "
     "G.COD_GRUPO = :COD_GRUPO AND G.COD_GRUPO = P.COD_GRUPO ORDER BY NOME, IDENTIFICADOR ");
 const QString kFisicasNome = QStringLiteral(
-    "SELECT * FROM PESSOAFISICA P, GRUPO G WHERE UPPER(NOME) LIKE :NOME AND (UPPER(LOGIN) = :LOGIN OR "
+    "SELECT P.IDENTIFICADOR, P.TRATAMENTO, P.NOME, P.APELIDO, P.FONE_RESIDENCIAL, P.LOGIN, P.GUIA FROM "
+    "PESSOAFISICA P, GRUPO G WHERE UPPER(NOME) LIKE :NOME AND (UPPER(LOGIN) = :LOGIN OR "
     "PUBLICA = :PUBLICA) AND P.COD_GRUPO = G.COD_GRUPO ORDER BY NOME, IDENTIFICADOR ");
 
 const QString kJuridicasFonetica =
-    QStringLiteral("SELECT * FROM PESSOAJURIDICA P, GRUPO G WHERE F_NOME LIKE SOUNDEX(:NOME )  AND "
+    QStringLiteral("SELECT P.IDENTIFICADOR, P.NOME, P.FONE, P.FONE_FAX, P.LOGIN, P.GUIA FROM PESSOAJURIDICA "
+                   "P, GRUPO G WHERE F_NOME LIKE SOUNDEX(:NOME )  AND "
                    "(UPPER(LOGIN) = :LOGIN OR "
                    "PUBLICA = :PUBLICA) AND P.COD_GRUPO =G.COD_GRUPO ORDER BY NOME, IDENTIFICADOR ");
-const QString kJuridicasGrupo = QStringLiteral(
-    "SELECT * FROM PESSOAJURIDICA P, GRUPO G WHERE (UPPER(LOGIN) = :LOGIN OR PUBLICA = :PUBLICA) AND "
-    "G.COD_GRUPO = :COD_GRUPO AND G.COD_GRUPO = P.COD_GRUPO ORDER BY NOME, IDENTIFICADOR ");
-const QString kJuridicasNome = QStringLiteral(
-    "SELECT * FROM PESSOAJURIDICA P, GRUPO G WHERE UPPER(NOME) LIKE :NOME  AND (UPPER(LOGIN) = :LOGIN OR "
-    "PUBLICA = :PUBLICA) AND P.COD_GRUPO =G.COD_GRUPO ORDER BY NOME, IDENTIFICADOR ");
+const QString kJuridicasGrupo =
+    QStringLiteral("SELECT P.IDENTIFICADOR, P.NOME, P.FONE, P.FONE_FAX, P.LOGIN, P.GUIA FROM PESSOAJURIDICA "
+                   "P, GRUPO G WHERE (UPPER(LOGIN) = :LOGIN OR PUBLICA = :PUBLICA) AND "
+                   "G.COD_GRUPO = :COD_GRUPO AND G.COD_GRUPO = P.COD_GRUPO ORDER BY NOME, IDENTIFICADOR ");
+const QString kJuridicasNome =
+    QStringLiteral("SELECT P.IDENTIFICADOR, P.NOME, P.FONE, P.FONE_FAX, P.LOGIN, P.GUIA FROM PESSOAJURIDICA "
+                   "P, GRUPO G WHERE UPPER(NOME) LIKE :NOME  AND (UPPER(LOGIN) = :LOGIN OR "
+                   "PUBLICA = :PUBLICA) AND P.COD_GRUPO =G.COD_GRUPO ORDER BY NOME, IDENTIFICADOR ");
 
-// Runs `sql` with the search's values and hands each row to a record of
-// its own; the list holds the rows only when every row was read.
-template <typename Pessoa>
-DbResult pesquisar(Database &db, const PesquisaNome &p, const QString &sql, QList<Pessoa> &pessoas)
+// Texts that repeat across the rows (the owner's login, the form of
+// address) are decoded once and shared by every row that has them: tens of
+// thousands of rows then hold a handful of buffers instead of one each.
+class Repetidos {
+public:
+    QString operator()(const Field &f)
+    {
+        if (f.isNull())
+            return {};
+        const QByteArray bytes = f.asBytes();
+        if (bytes.isEmpty())
+            return {};
+        auto it = m_lidos.constFind(bytes);
+        if (it == m_lidos.cend())
+            it = m_lidos.insert(bytes, f.asString());
+        return *it;
+    }
+
+private:
+    QHash<QByteArray, QString> m_lidos;
+};
+
+// An empty text holds no buffer at all.
+QString texto(const Field &f)
+{
+    QString s = f.asString();
+    return s.isEmpty() ? QString() : s;
+}
+
+// Runs `sql` with the search's values and reads the grid's columns of each
+// row; the list holds the rows only when every row was read.
+DbResult pesquisar(Database &db, const PesquisaNome &p, const QString &sql, bool fisicas,
+                   QList<PessoaEncontrada> &pessoas)
 {
     if (sql.isEmpty()) {
         pessoas.clear();
@@ -40,7 +81,7 @@ DbResult pesquisar(Database &db, const PesquisaNome &p, const QString &sql, QLis
     }
     // the old result goes before the new one is read: never both in memory
     pessoas.clear();
-    QList<Pessoa> lidas;
+    QList<PessoaEncontrada> lidas;
     const DbResult r = dbLeitura(db, [&](Transaction &t) {
         Query q(t, sql);
         q.setText(QStringLiteral("LOGIN"), p.Login.toUpper());
@@ -55,12 +96,31 @@ DbResult pesquisar(Database &db, const PesquisaNome &p, const QString &sql, QLis
         case PesquisaNome::Por::Nome: q.setText(QStringLiteral("NOME"), procurado); break;
         }
         q.open();
+        const Field id = q.field(QStringLiteral("IDENTIFICADOR")), nome = q.field(QStringLiteral("NOME")),
+                    login = q.field(QStringLiteral("LOGIN")), guia = q.field(QStringLiteral("GUIA"));
+        const Field fone = q.field(fisicas ? QStringLiteral("FONE_RESIDENCIAL") : QStringLiteral("FONE"));
+        // the columns only one kind has
+        std::optional<Field> tratamento, apelido, foneFax;
+        if (fisicas) {
+            tratamento = q.field(QStringLiteral("TRATAMENTO"));
+            apelido = q.field(QStringLiteral("APELIDO"));
+        } else {
+            foneFax = q.field(QStringLiteral("FONE_FAX"));
+        }
+        Repetidos repetido;
         while (q.next()) {
-            Pessoa &pessoa = lidas.emplace_back(db);
-            pessoa.Ler(q);
-            pessoa.Grupo.Nome = q.field(QStringLiteral("NOME_GRUPO")).asString();
-            // a record read here is the row as stored: its name is the one to compare a change with
-            pessoa.NomeAntigo = pessoa.Nome;
+            PessoaEncontrada &e = lidas.emplace_back();
+            e.Identificador = id.asInt();
+            e.Nome = texto(nome);
+            e.Fone = texto(fone);
+            e.Login = repetido(login);
+            e.Guia = guia.asInt();
+            if (tratamento)
+                e.Tratamento = repetido(*tratamento);
+            if (apelido)
+                e.Apelido = texto(*apelido);
+            if (foneFax)
+                e.FoneFax = texto(*foneFax);
         }
     });
     if (r)
@@ -92,12 +152,12 @@ QString PesquisaNome::ComandoJuridicas(Por criterio)
     return {};
 }
 
-DbResult PesquisaNome::Fisicas(Database &db, QList<TPessoaFisica> &pessoas) const
+DbResult PesquisaNome::Fisicas(Database &db, QList<PessoaEncontrada> &pessoas) const
 {
-    return pesquisar(db, *this, ComandoFisicas(Criterio), pessoas);
+    return pesquisar(db, *this, ComandoFisicas(Criterio), true, pessoas);
 }
 
-DbResult PesquisaNome::Juridicas(Database &db, QList<TPessoaJuridica> &empresas) const
+DbResult PesquisaNome::Juridicas(Database &db, QList<PessoaEncontrada> &empresas) const
 {
-    return pesquisar(db, *this, ComandoJuridicas(Criterio), empresas);
+    return pesquisar(db, *this, ComandoJuridicas(Criterio), false, empresas);
 }

@@ -1,7 +1,7 @@
 // The name searches of individuals and companies on a real database with
 // two users' private and public rows: what each search finds and in which
-// order, complete records, one statement per search, and failures that are
-// errors instead of empty lists.
+// order, the rows holding what the grids show, one statement per search,
+// and failures that are errors instead of empty lists.
 #include "data/Database.h"
 #include "data/TDM.h"
 #include "model/PesquisaNome.h"
@@ -57,12 +57,11 @@ private:
     }
     // The names found, in the statement's order; each record's identifier
     // must be its row's, and the same name twice comes by identifier.
-    template <typename Pessoa>
-    QStringList nomes(const QString &tabela, const QList<Pessoa> &achadas)
+    QStringList nomes(const QString &tabela, const QList<PessoaEncontrada> &achadas)
     {
         QStringList out;
         for (qsizetype i = 0; i < achadas.size(); ++i) {
-            const Pessoa &p = achadas.at(i);
+            const PessoaEncontrada &p = achadas.at(i);
             out << p.Nome;
             if (!m_ids.values(tabela + QLatin1Char(':') + p.Nome).contains(p.Identificador))
                 out << QStringLiteral("(identificador errado)");
@@ -163,61 +162,69 @@ private slots:
         QFETCH(QStringList, achados);
         const auto criterio = PesquisaNome::Por(por);
         const PesquisaNome p = pesquisa(criterio, texto, login, m_clube);
-        QStringList lidos;
+        QList<PessoaEncontrada> lidas{PessoaEncontrada{}}; // the last search's rows go
         const quint64 antes = Database::statementCount();
-        DbResult r;
-        if (tabela == kPF) {
-            QList<TPessoaFisica> pessoas{TPessoaFisica(db())};
-            r = p.Fisicas(db(), pessoas);
-            lidos = nomes(tabela, pessoas);
-        } else {
-            QList<TPessoaJuridica> empresas{TPessoaJuridica(db())};
-            r = p.Juridicas(db(), empresas);
-            lidos = nomes(tabela, empresas);
-        }
+        const DbResult r = tabela == kPF ? p.Fisicas(db(), lidas) : p.Juridicas(db(), lidas);
+        const QStringList lidos = nomes(tabela, lidas);
         QVERIFY2(r.ok, qPrintable(r.error));
         QCOMPARE(Database::statementCount() - antes, quint64(1));
         QCOMPARE(lidos, achados);
         QVERIFY(m_seams.messages->shown.isEmpty());
     }
 
-    // Every column of the row, the group's name, and the name to compare a
-    // change with.
-    void recordsAreComplete()
+    // Each row holds what its grid shows; a text many rows repeat (the
+    // owner's login, the form of address) is one buffer they all share.
+    void rowsHoldWhatTheGridsShow()
     {
-        QVERIFY(exec(db(), QStringLiteral("UPDATE PESSOAFISICA SET CPF = '11144477735', CIDADE = 'Santos', "
-                                          "DATA_NASCIMENTO = '1980-02-29' WHERE NOME = 'Kátia Souza'")));
-        QVERIFY(exec(db(), QStringLiteral("UPDATE PESSOAJURIDICA SET CNPJ = '12345678000195', EMAIL = "
-                                          "'katia@modas.com.br' WHERE NOME = 'Kátia Souza'")));
-        const PesquisaNome p = pesquisa(PesquisaNome::Por::Nome, QStringLiteral("kátia s"), kAna);
+        QVERIFY(exec(db(), QStringLiteral("UPDATE PESSOAFISICA SET TRATAMENTO = 'Sra.', APELIDO = 'Katita', "
+                                          "FONE_RESIDENCIAL = '1132451234', GUIA = 1, CPF = '11144477735' "
+                                          "WHERE NOME = 'Kátia Souza'")));
+        QVERIFY(
+            exec(db(), QStringLiteral("UPDATE PESSOAFISICA SET TRATAMENTO = 'Sra.' WHERE NOME = 'Mariana'")));
+        QVERIFY(exec(db(), QStringLiteral("UPDATE PESSOAJURIDICA SET FONE = '1132451234', FONE_FAX = "
+                                          "'1132455678', GUIA = 1 WHERE NOME = 'Kátia Souza'")));
+        const PesquisaNome todas = pesquisa(PesquisaNome::Por::Nome, QString(), kAna);
+        QList<PessoaEncontrada> pessoas, empresas;
+        QVERIFY(todas.Fisicas(db(), pessoas).ok);
+        QVERIFY(todas.Juridicas(db(), empresas).ok);
+        auto achada = [](const QList<PessoaEncontrada> &l, const QString &nome) {
+            return *std::find_if(l.cbegin(), l.cend(),
+                                 [&](const PessoaEncontrada &e) { return e.Nome == nome; });
+        };
 
-        QList<TPessoaFisica> pessoas;
-        QVERIFY(p.Fisicas(db(), pessoas).ok);
-        QCOMPARE(pessoas.size(), 1);
-        TPessoaFisica esperada(db());
-        esperada.Identificador = m_ids.value(kPF + QStringLiteral(":Kátia Souza"));
-        QVERIFY(esperada.Carregar());
-        const TPessoaFisica &f = pessoas.first();
-        QCOMPARE(f.Identificador, esperada.Identificador);
-        QCOMPARE(f.CPF, QStringLiteral("11144477735"));
-        QCOMPARE(f.Endereco.Cidade, QStringLiteral("Santos"));
-        QCOMPARE(f.DataNascimento, esperada.DataNascimento);
-        QVERIFY(f.DataNascimento > 0);
+        const PessoaEncontrada f = achada(pessoas, QStringLiteral("Kátia Souza"));
+        QCOMPARE(f.Identificador, m_ids.value(kPF + QStringLiteral(":Kátia Souza")));
+        QCOMPARE(f.Tratamento, QStringLiteral("Sra."));
+        QCOMPARE(f.Apelido, QStringLiteral("Katita"));
+        QCOMPARE(f.Fone, QStringLiteral("1132451234"));
         QCOMPARE(f.Login, kAna);
-        QCOMPARE(f.Publica, 0);
-        QCOMPARE(f.Grupo.Codigo, m_clube);
-        QCOMPARE(f.Grupo.Nome, QStringLiteral("Clube"));
-        QCOMPARE(f.NomeAntigo, f.Nome);
+        QCOMPARE(f.Guia, 1);
+        QCOMPARE(achada(pessoas, QStringLiteral("Katia Lima")).Guia, 0);
 
-        QList<TPessoaJuridica> empresas;
-        QVERIFY(p.Juridicas(db(), empresas).ok);
-        QCOMPARE(empresas.size(), 1);
-        const TPessoaJuridica &j = empresas.first();
+        const PessoaEncontrada j = achada(empresas, QStringLiteral("Kátia Souza"));
         QCOMPARE(j.Identificador, m_ids.value(kPJ + QStringLiteral(":Kátia Souza")));
-        QCOMPARE(j.CNPJ, QStringLiteral("12345678000195"));
-        QCOMPARE(j.Email, QStringLiteral("katia@modas.com.br"));
-        QCOMPARE(j.Grupo.Nome, QStringLiteral("Clube"));
-        QCOMPARE(j.NomeAntigo, j.Nome);
+        QCOMPARE(j.Fone, QStringLiteral("1132451234"));
+        QCOMPARE(j.FoneFax, QStringLiteral("1132455678"));
+        QCOMPARE(j.Login, kAna);
+        QCOMPARE(j.Guia, 1);
+        QVERIFY(j.Tratamento.isEmpty() && j.Apelido.isEmpty());
+
+        for (const QList<PessoaEncontrada> *l : {&pessoas, &empresas}) {
+            QHash<QString, const QChar *> buffers;
+            for (const PessoaEncontrada &e : *l) {
+                for (const QString *s : {&e.Login, &e.Tratamento}) {
+                    if (s->isEmpty())
+                        continue;
+                    const QChar *&buffer = buffers[*s];
+                    if (!buffer)
+                        buffer = s->constData();
+                    QVERIFY2(buffer == s->constData(), qPrintable(*s));
+                }
+            }
+            QVERIFY(buffers.contains(kAna) && buffers.contains(kBia));
+        }
+        QVERIFY(achada(pessoas, QStringLiteral("Mariana")).Tratamento.constData() ==
+                f.Tratamento.constData());
     }
 
     // A failed search is an error and leaves no list behind: not the rows
@@ -251,17 +258,9 @@ private slots:
         Database &banco = conectado ? db() : semConexao;
         const PesquisaNome p = pesquisa(PesquisaNome::Por(por), texto, kAna);
         const quint64 antes = Database::statementCount();
-        DbResult r;
-        qsizetype restantes = -1;
-        if (tabela == kPF) {
-            QList<TPessoaFisica> pessoas{TPessoaFisica(db())};
-            r = p.Fisicas(banco, pessoas);
-            restantes = pessoas.size();
-        } else {
-            QList<TPessoaJuridica> empresas{TPessoaJuridica(db())};
-            r = p.Juridicas(banco, empresas);
-            restantes = empresas.size();
-        }
+        QList<PessoaEncontrada> lidas{PessoaEncontrada{}};
+        const DbResult r = tabela == kPF ? p.Fisicas(banco, lidas) : p.Juridicas(banco, lidas);
+        const qsizetype restantes = lidas.size();
         QVERIFY(!r.ok);
         QVERIFY(!r.error.isEmpty());
         QCOMPARE(r.recusado, recusada);
@@ -270,20 +269,25 @@ private slots:
         QVERIFY(m_seams.messages->shown.isEmpty());
     }
 
-    // Each kind's statements; companies have no nickname search.
+    // Each kind's statements read only the grids' columns; companies have no
+    // nickname search.
     void theStatements()
     {
         using Por = PesquisaNome::Por;
         for (const Por por : {Por::Fonetica, Por::Nome, Por::Apelido, Por::Grupo}) {
             const QString pf = PesquisaNome::ComandoFisicas(por);
             const QString pj = PesquisaNome::ComandoJuridicas(por);
-            QVERIFY(pf.startsWith(QStringLiteral("SELECT * FROM PESSOAFISICA P, GRUPO G WHERE ")));
+            QVERIFY(pf.startsWith(QStringLiteral("SELECT P.IDENTIFICADOR, P.TRATAMENTO, P.NOME, P.APELIDO, "
+                                                 "P.FONE_RESIDENCIAL, P.LOGIN, P.GUIA FROM PESSOAFISICA P, "
+                                                 "GRUPO G WHERE ")));
             QVERIFY(pf.endsWith(QStringLiteral("ORDER BY NOME, IDENTIFICADOR ")));
             if (por == Por::Apelido) {
                 QVERIFY(pj.isEmpty());
                 continue;
             }
-            QVERIFY(pj.startsWith(QStringLiteral("SELECT * FROM PESSOAJURIDICA P, GRUPO G WHERE ")));
+            QVERIFY(
+                pj.startsWith(QStringLiteral("SELECT P.IDENTIFICADOR, P.NOME, P.FONE, P.FONE_FAX, P.LOGIN, "
+                                             "P.GUIA FROM PESSOAJURIDICA P, GRUPO G WHERE ")));
             QVERIFY(pj.endsWith(QStringLiteral("ORDER BY NOME, IDENTIFICADOR ")));
         }
     }

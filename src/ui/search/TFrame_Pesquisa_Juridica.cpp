@@ -23,7 +23,7 @@ DbResult TFrame_Pesquisa_Juridica::buscar(const PesquisaNome &pesquisa)
 
 QString TFrame_Pesquisa_Juridica::texto(int linha, int coluna) const
 {
-    const TPessoaJuridica &p = m_pessoas.at(linha);
+    const PessoaEncontrada &p = m_pessoas.at(linha);
     switch (coluna) {
     case 1: return p.Nome;
     case 2: return FormatPhone(p.Fone);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/TPessoaJuridica.h"
 #include "ui/search/FramePesquisa.h"
 
 #include <QList>
@@ -15,9 +14,9 @@ public:
 
     explicit TFrame_Pesquisa_Juridica(QWidget *parent = nullptr);
 
-    // The companies of the last search, complete records, in the
-    // statement's order. Empty after a failed search.
-    const QList<TPessoaJuridica> &PessoasEncontradas() const { return m_pessoas; }
+    // The companies of the last search, as the grid shows
+    // them, in the statement's order. Empty after a failed search.
+    const QList<PessoaEncontrada> &PessoasEncontradas() const { return m_pessoas; }
 
 protected:
     int modoGrupo() const override { return ModoGrupo; }
@@ -28,5 +27,5 @@ protected:
     bool naGuia(int linha) const override { return m_pessoas.at(linha).Guia == 1; }
 
 private:
-    QList<TPessoaJuridica> m_pessoas;
+    QList<PessoaEncontrada> m_pessoas;
 };

@@ -1,5 +1,6 @@
 #include "ui/search/TfrPesquisaPessoaFisica.h"
 
+#include "data/TDM.h"
 #include "ui/search/TframePesquisaNome.h"
 
 #include <QGuiApplication>
@@ -30,7 +31,19 @@ std::optional<TPessoaFisica> TfrPesquisaPessoaFisica::escolhido() const
     const int i = framePesquisaNome1->IndiceEscolhido();
     if (i < 0 || i >= framePesquisaNome1->PessoasEncontradas().size())
         return std::nullopt;
-    return framePesquisaNome1->PessoasEncontradas().at(i);
+    const qint32 id = framePesquisaNome1->PessoasEncontradas().at(i).Identificador;
+    if (!m_lida || m_lida->first != id) {
+        TPessoaFisica pessoa(BancoDados());
+        pessoa.Identificador = id;
+        std::optional<TPessoaFisica> lida;
+        if (pessoa.Carregar()) {
+            // the row as stored: its name is the one to compare a change with
+            pessoa.NomeAntigo = pessoa.Nome;
+            lida = std::move(pessoa);
+        }
+        m_lida.emplace(id, std::move(lida));
+    }
+    return m_lida->second;
 }
 
 std::optional<TPessoaFisica> TfrPesquisaPessoaFisica::escolher(QWidget *owner)
@@ -58,5 +71,6 @@ void TfrPesquisaPessoaFisica::FormShow()
 
 void TfrPesquisaPessoaFisica::framePesquisaNome1GridDblClick()
 {
+    m_lida.reset(); // a new pick reads the row again, even the same person's
     done(escolhido() ? QDialog::Accepted : QDialog::Rejected);
 }

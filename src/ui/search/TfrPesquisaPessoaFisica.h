@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <optional>
+#include <utility>
 
 class QShowEvent;
 class TframePesquisaNome;
@@ -20,7 +21,10 @@ public:
     explicit TfrPesquisaPessoaFisica(QWidget *parent = nullptr);
 
     TframePesquisaNome *frame() const { return framePesquisaNome1; }
-    // The picked individual, or nothing when the window closed otherwise.
+    // The picked individual, its complete record (group name included) read
+    // from the database at the pick, with one statement. Nothing when the
+    // window closed otherwise, or when the person was deleted (or its group
+    // removed) since the search.
     std::optional<TPessoaFisica> escolhido() const;
 
     // Shows the window modally and returns the picked individual.
@@ -38,4 +42,7 @@ private slots:
 
 private:
     TframePesquisaNome *framePesquisaNome1 = nullptr;
+    // The record read for the last pick, by identifier: the pick and the
+    // opener's call after the window closed read the row once.
+    mutable std::optional<std::pair<qint32, std::optional<TPessoaFisica>>> m_lida;
 };

@@ -1,5 +1,6 @@
 #include "ui/search/TfrPesquisaPessoaJuridica.h"
 
+#include "data/TDM.h"
 #include "ui/search/TFrame_Pesquisa_Juridica.h"
 
 #include <QGuiApplication>
@@ -30,7 +31,18 @@ std::optional<TPessoaJuridica> TfrPesquisaPessoaJuridica::escolhido() const
     const int i = Frame_Pesquisa_Juridica1->IndiceEscolhido();
     if (i < 0 || i >= Frame_Pesquisa_Juridica1->PessoasEncontradas().size())
         return std::nullopt;
-    return Frame_Pesquisa_Juridica1->PessoasEncontradas().at(i);
+    const qint32 id = Frame_Pesquisa_Juridica1->PessoasEncontradas().at(i).Identificador;
+    if (!m_lida || m_lida->first != id) {
+        TPessoaJuridica empresa(BancoDados());
+        std::optional<TPessoaJuridica> lida;
+        if (empresa.Carregar(id)) {
+            // the row as stored: its name is the one to compare a change with
+            empresa.NomeAntigo = empresa.Nome;
+            lida = std::move(empresa);
+        }
+        m_lida.emplace(id, std::move(lida));
+    }
+    return m_lida->second;
 }
 
 std::optional<TPessoaJuridica> TfrPesquisaPessoaJuridica::escolher(QWidget *owner)
@@ -58,5 +70,6 @@ void TfrPesquisaPessoaJuridica::FormShow()
 
 void TfrPesquisaPessoaJuridica::Frame_Pesquisa_Juridica1GridDblClick()
 {
+    m_lida.reset(); // a new pick reads the row again, even the same company's
     done(escolhido() ? QDialog::Accepted : QDialog::Rejected);
 }

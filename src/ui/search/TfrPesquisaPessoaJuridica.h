@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <optional>
+#include <utility>
 
 class QShowEvent;
 class TFrame_Pesquisa_Juridica;
@@ -21,7 +22,10 @@ public:
     explicit TfrPesquisaPessoaJuridica(QWidget *parent = nullptr);
 
     TFrame_Pesquisa_Juridica *frame() const { return Frame_Pesquisa_Juridica1; }
-    // The picked company, or nothing when the window closed otherwise.
+    // The picked company, its complete record read from the database at the
+    // pick, with one statement (the group's name is not read). Nothing when
+    // the window closed otherwise, or when the company was deleted since the
+    // search.
     std::optional<TPessoaJuridica> escolhido() const;
 
     // Shows the window modally and returns the picked company.
@@ -39,4 +43,7 @@ private slots:
 
 private:
     TFrame_Pesquisa_Juridica *Frame_Pesquisa_Juridica1 = nullptr;
+    // The record read for the last pick, by identifier: the pick and the
+    // opener's call after the window closed read the row once.
+    mutable std::optional<std::pair<qint32, std::optional<TPessoaJuridica>>> m_lida;
 };

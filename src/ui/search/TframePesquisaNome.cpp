@@ -51,11 +51,11 @@ DbResult TframePesquisaNome::buscar(const PesquisaNome &pesquisa)
 
 QString TframePesquisaNome::texto(int linha, int coluna) const
 {
-    const TPessoaFisica &p = m_pessoas.at(linha);
+    const PessoaEncontrada &p = m_pessoas.at(linha);
     switch (coluna) {
     case 1: return p.Tratamento + QLatin1Char(' ') + p.Nome;
     case 2: return p.Apelido;
-    case 3: return FormatPhone(p.FoneResidencial);
+    case 3: return FormatPhone(p.Fone);
     case 4: return p.Login;
     default: return {};
     }

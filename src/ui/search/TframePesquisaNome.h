@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/TPessoaFisica.h"
 #include "ui/search/FramePesquisa.h"
 
 #include <QList>
@@ -16,9 +15,9 @@ public:
 
     explicit TframePesquisaNome(QWidget *parent = nullptr);
 
-    // The individuals of the last search, complete records, in the
-    // statement's order. Empty after a failed search.
-    const QList<TPessoaFisica> &PessoasEncontradas() const { return m_pessoas; }
+    // The individuals of the last search, as the grid shows
+    // them, in the statement's order. Empty after a failed search.
+    const QList<PessoaEncontrada> &PessoasEncontradas() const { return m_pessoas; }
 
 protected:
     int modoGrupo() const override { return ModoGrupo; }
@@ -37,5 +36,5 @@ private:
     QLineEdit *edtApelido = nullptr;
     QPushButton *SpeedButton2 = nullptr;
 
-    QList<TPessoaFisica> m_pessoas;
+    QList<PessoaEncontrada> m_pessoas;
 };

@@ -10,6 +10,7 @@
 #include "ui/common/GroupList.h"
 #include "ui/common/GroupListModel.h"
 #include "ui/search/TFrame_Pesquisa_Juridica.h"
+#include "ui/search/TfrPesquisaPessoaJuridica.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,7 +33,7 @@ private:
     static QStringList nomes(const TFrame_Pesquisa_Juridica &f)
     {
         QStringList out;
-        for (const TPessoaJuridica &p : f.PessoasEncontradas())
+        for (const PessoaEncontrada &p : f.PessoasEncontradas())
             out << p.Nome;
         return out;
     }
@@ -117,9 +118,6 @@ private slots:
         f.findChild<QLineEdit *>(QStringLiteral("edtNome"))->setText(QStringLiteral("padaria"));
         QTest::keyClick(f.findChild<QLineEdit *>(QStringLiteral("edtNome")), Qt::Key_Return);
         QCOMPARE(f.PessoasEncontradas().size(), 1);
-        const TPessoaJuridica &p = f.PessoasEncontradas().first();
-        QCOMPARE(p.CNPJ, QStringLiteral("11222333000181"));
-        QCOMPARE(p.Grupo.Nome, QStringLiteral("Fornecedores"));
         const QAbstractItemModel *m = f.findChild<QTableView *>(QStringLiteral("Grid"))->model();
         const QStringList cabecalhos{QStringLiteral("ID"), QStringLiteral("Nome"), QStringLiteral("Fone"),
                                      QStringLiteral("Fone Fax"), QStringLiteral("Inserido Por")};
@@ -130,6 +128,34 @@ private slots:
             QCOMPARE(m->headerData(c, Qt::Horizontal).toString(), cabecalhos.at(c));
             QCOMPARE(m->index(0, c).data().toString(), celulas.at(c));
         }
+    }
+
+    // The grid's rows hold only what it shows; picking a row reads the
+    // complete record with one statement.
+    void pickingARowLoadsTheCompleteRecord()
+    {
+        TfrPesquisaPessoaJuridica dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.findChild<QLineEdit *>(QStringLiteral("edtNome"))->setText(QStringLiteral("padaria"));
+        dlg.findChild<QPushButton *>(QStringLiteral("SpeedButton1"))->click();
+        QCOMPARE(dlg.frame()->PessoasEncontradas().size(), 1);
+
+        auto *grid = dlg.findChild<QTableView *>(QStringLiteral("Grid"));
+        const quint64 antes = Database::statementCount();
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {},
+                           grid->visualRect(grid->model()->index(0, 1)).center());
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        const std::optional<TPessoaJuridica> p = dlg.escolhido();
+        QCOMPARE(Database::statementCount() - antes, quint64(1)); // the pick read the row once
+        QVERIFY(p);
+        QCOMPARE(p->Identificador, dlg.frame()->PessoasEncontradas().first().Identificador);
+        QCOMPARE(p->Nome, QStringLiteral("Padaria Souza"));
+        QCOMPARE(p->NomeAntigo, p->Nome);
+        QCOMPARE(p->CNPJ, QStringLiteral("11222333000181"));
+        QCOMPARE(p->FoneFax, QStringLiteral("1132455678"));
+        QCOMPARE(p->Grupo.Codigo, m_grupo);
+        QCOMPARE(m_seams.messages->shown, QStringList());
     }
 };
 

@@ -1,6 +1,7 @@
 // The individuals' search window: its captions, what it returns to its
-// opener after a double-click, after a second search and when closed
-// otherwise, and the same through the navigator.
+// opener after a double-click (the complete record, read at the pick),
+// after a second search, when closed otherwise and when the picked person
+// was deleted since the search, and the same through the navigator.
 #include "data/Database.h"
 #include "data/TDM.h"
 #include "model/TUsuario.h"
@@ -73,6 +74,10 @@ private slots:
         QVERIFY(insertPessoaFisica(db(), QStringLiteral("Paula Lima"), m_grupo, QStringLiteral("ana")));
         m_paulo = insertPessoaFisica(db(), QStringLiteral("Paulo Reis"), m_grupo, QStringLiteral("ana"));
         QVERIFY(m_paulo > 0);
+        QVERIFY(exec(db(),
+                     QStringLiteral("UPDATE PESSOAFISICA SET CPF = '11144477735', CIDADE = 'Santos' WHERE "
+                                    "IDENTIFICADOR = :I"),
+                     {{QStringLiteral("I"), m_paulo}}));
         InstallScreens();
     }
     void cleanupTestCase()
@@ -133,18 +138,70 @@ private slots:
         QVERIFY(fechou);
     }
 
+    // The complete record, read once: from the double-click to the opener
+    // getting it, one statement.
     void theSecondSearchsRowIsReturned()
     {
-        whenModal<TfrPesquisaPessoaFisica>([](TfrPesquisaPessoaFisica *dlg) {
+        quint64 antes = 0;
+        whenModal<TfrPesquisaPessoaFisica>([&antes](TfrPesquisaPessoaFisica *dlg) {
             pesquisar(dlg, QStringLiteral("ana"));
             pesquisar(dlg, QStringLiteral("paul"));
+            antes = Database::statementCount();
             duploClique(dlg, 1);
         });
         const auto escolhida = TfrPesquisaPessoaFisica::escolher(nullptr);
+        QCOMPARE(Database::statementCount() - antes, quint64(1));
         QVERIFY(escolhida);
         QCOMPARE(escolhida->Nome, QStringLiteral("Paulo Reis"));
+        QCOMPARE(escolhida->NomeAntigo, escolhida->Nome);
         QCOMPARE(escolhida->Identificador, m_paulo);
+        QCOMPARE(escolhida->CPF, QStringLiteral("11144477735"));
+        QCOMPARE(escolhida->Endereco.Cidade, QStringLiteral("Santos"));
+        QCOMPARE(escolhida->Grupo.Codigo, m_grupo);
         QCOMPARE(escolhida->Grupo.Nome, QStringLiteral("Amigos"));
+    }
+
+    // Deleted by someone else between the search and the pick: nobody is
+    // picked, quietly, and the window still closes.
+    void aPersonDeletedSinceTheSearchIsNobody_data()
+    {
+        QTest::addColumn<QString>("tabela");
+        QTest::newRow("individual") << QStringLiteral("PESSOAFISICA");
+        QTest::newRow("company") << QStringLiteral("PESSOAJURIDICA");
+    }
+    void aPersonDeletedSinceTheSearchIsNobody()
+    {
+        QFETCH(QString, tabela);
+        const bool fisica = tabela == QStringLiteral("PESSOAFISICA");
+        const QString nome = QStringLiteral("Apagada Depois"), ana = QStringLiteral("ana");
+        const int id = fisica ? insertPessoaFisica(db(), nome, m_grupo, ana)
+                              : insertPessoaJuridica(db(), nome, m_grupo, ana);
+        QVERIFY(id > 0);
+        m_seams.messages->clear();
+        bool achou = false, apagou = false, fechou = false;
+        auto escolherApagada = [&](QDialog *dlg) {
+            pesquisar(dlg, QStringLiteral("apagada"));
+            auto *grid = dlg->findChild<QTableView *>(QStringLiteral("Grid"));
+            achou = grid->model()->index(0, 1).data().toString().endsWith(nome);
+            apagou = exec(db(), QStringLiteral("DELETE FROM %1 WHERE IDENTIFICADOR = :I").arg(tabela),
+                          {{QStringLiteral("I"), id}});
+            duploClique(dlg, 0);
+            fechou = !dlg->isVisible();
+            if (!fechou)
+                dlg->reject();
+        };
+        if (fisica) {
+            whenModal<TfrPesquisaPessoaFisica>(escolherApagada);
+            QCOMPARE(Telas::EscolherPessoaFisica(nullptr), 0);
+            QCOMPARE(TfrPesquisaPessoaFisica::UltimoEscolhido, 0);
+        } else {
+            whenModal<TfrPesquisaPessoaJuridica>(escolherApagada);
+            QVERIFY(!TfrPesquisaPessoaJuridica::escolher(nullptr));
+        }
+        QVERIFY(achou);
+        QVERIFY(apagou);
+        QVERIFY(fechou);
+        QCOMPARE(m_seams.messages->shown, QStringList());
     }
 
     void theNavigatorLeavesThePickedIdentifier()
