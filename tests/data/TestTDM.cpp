@@ -5,6 +5,7 @@
 #include "data/IndicesNovos.h"
 #include "data/Query.h"
 #include "data/TDM.h"
+#include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
 #include "support/TestFolder.h"
 
@@ -137,6 +138,37 @@ private slots:
         const quint64 antes = Database::statementCount();
         QCOMPARE(IndicesNovos::Completar(dm.BancoDados), QStringList());
         QCOMPARE(Database::statementCount() - antes, quint64(1));
+    }
+
+    // Another station in the middle of a write on a table: that table's
+    // index is left for a later connection, the others are made now.
+    void anIndexBlockedByAnotherStationWaitsForALaterConnection()
+    {
+        TestFolder folder;
+        QVERIFY2(folder.createDatabase(), qPrintable(folder.lastError));
+        auto seams = FakeSeams::install();
+        TDM dm([](int) {});
+        QVERIFY(DbHelpers::insertUsuario(dm.BancoDados, QStringLiteral("ana")));
+        QVERIFY(DbHelpers::insertPessoaFisica(dm.BancoDados, QStringLiteral("Ana"),
+                                              DbHelpers::insertGrupo(dm.BancoDados, QStringLiteral("Amigos")),
+                                              QStringLiteral("ana")) > 0);
+        QVERIFY(dbOperation(dm.BancoDados, [](Transaction &t) {
+            Query(t, QStringLiteral("DROP INDEX IX_PESSOAFISICA_CEP")).execute();
+            Query(t, QStringLiteral("DROP INDEX IX_PESSOAJURIDICA_CEP")).execute();
+        }));
+        {
+            Database outra;
+            outra.setParams(QStringLiteral("sysdba"), QStringLiteral("x"), QStringLiteral("WIN1252"));
+            outra.setDatabaseName(dm.BancoDados.databaseName());
+            outra.connect();
+            Transaction escrevendo(outra);
+            Query(escrevendo, QStringLiteral("UPDATE PESSOAFISICA SET NOME = 'Ana Maria'")).execute();
+            QCOMPARE(IndicesNovos::Completar(dm.BancoDados),
+                     QStringList{QStringLiteral("IX_PESSOAJURIDICA_CEP")});
+            QCOMPARE(Transaction::openCount(), 1); // the other station's, still open
+        }
+        QCOMPARE(IndicesNovos::Completar(dm.BancoDados), QStringList{QStringLiteral("IX_PESSOAFISICA_CEP")});
+        QVERIFY(seams.messages->shown.isEmpty());
     }
 
     void aMissingDatabaseWaitsOnceAndShowsTheFirstErrorOnce()
