@@ -9,6 +9,9 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 QString L(const char *s)
@@ -20,6 +23,8 @@ const QString kQuebra = QStringLiteral("\r\n");
 
 // Names per statement of the sound-alike lookup.
 constexpr int kLote = 200;
+// Identifiers bound per statement of the chosen persons' export.
+constexpr int kLoteEscolhidas = 500;
 
 struct Estado {
     const char *sigla;
@@ -659,21 +664,12 @@ DbResult Exportaveis(Database &db, const QString &login, const Filtro &filtro, b
                      QList<Contato> &contatos)
 {
     contatos.clear();
-    auto lista = [](const QList<qint32> &ids) {
-        QString s = QStringLiteral(",");
-        for (const qint32 id : ids)
-            s += QString::number(id) + QLatin1Char(',');
-        return s;
-    };
     const QString foto = comFoto ? QStringLiteral("(SELECT FIRST 1 I.FOTO FROM IMAGEM I WHERE I.ID_PESSOA ="
                                                   " P.IDENTIFICADOR ORDER BY I.ID_IMAGEM)")
                                  : QStringLiteral("CAST(NULL AS BLOB SUB_TYPE BINARY)");
-    const QString filtros =
-        QStringLiteral(" WHERE (UPPER(P.LOGIN) = :LOGIN OR P.PUBLICA = 1)"
-                       " AND (CAST(:GRUPO AS INTEGER) = 0 OR P.COD_GRUPO = :GRUPO)"
-                       " AND (CAST(:ESCOLHIDAS AS INTEGER) = 0 OR"
-                       " POSITION(',' || P.IDENTIFICADOR || ',' IN CAST(%1 AS VARCHAR(32000))) > 0)");
-    const QString sql =
+    const QString visiveis = QStringLiteral(" WHERE (UPPER(P.LOGIN) = :LOGIN OR P.PUBLICA = 1)"
+                                            " AND (CAST(:GRUPO AS INTEGER) = 0 OR P.COD_GRUPO = :GRUPO)");
+    const QString selectPF =
         QStringLiteral(
             "SELECT 0 AS TIPO, P.IDENTIFICADOR, P.NOME, P.TRATAMENTO, P.APELIDO, P.EMAIL, P.MSN,"
             " P.FONE_CELULAR AS FONE_A, P.FONE_RESIDENCIAL AS FONE_B, P.FONE_COMERCIAL AS FONE_C,"
@@ -681,24 +677,28 @@ DbResult Exportaveis(Database &db, const QString &login, const Filtro &filtro, b
             " P.PROFISSAO, P.LOCAL_TRABALHO, P.DATA_NASCIMENTO, CAST(NULL AS VARCHAR(100)) AS HOME_PAGE,"
             " P.RUA, P.NUMERO, P.BAIRRO, P.CIDADE, P.ESTADO, P.CEP, P.CP, P.COMPLEMENTO, P.OBS,"
             " G.NOME_GRUPO, %1 AS FOTO"
-            " FROM PESSOAFISICA P LEFT JOIN GRUPO G ON G.COD_GRUPO = P.COD_GRUPO%2"
-            " UNION ALL "
-            "SELECT 1, P.IDENTIFICADOR, P.NOME, NULL, NULL, P.EMAIL, NULL,"
-            " P.FONE, P.FONE_FAX, P.FONE_CEL, P.FONE_0800, P.FONE_0300,"
-            " NULL, NULL, NULL, P.HOME_PAGE,"
+            " FROM PESSOAFISICA P LEFT JOIN GRUPO G ON G.COD_GRUPO = P.COD_GRUPO")
+            .arg(foto) +
+        visiveis;
+    const QString selectPJ =
+        QStringLiteral(
+            "SELECT 1 AS TIPO, P.IDENTIFICADOR, P.NOME, NULL AS TRATAMENTO, NULL AS APELIDO, P.EMAIL,"
+            " NULL AS MSN, P.FONE AS FONE_A, P.FONE_FAX AS FONE_B, P.FONE_CEL AS FONE_C,"
+            " P.FONE_0800 AS FONE_D, P.FONE_0300 AS FONE_E, NULL AS PROFISSAO,"
+            " NULL AS LOCAL_TRABALHO, NULL AS DATA_NASCIMENTO, P.HOME_PAGE,"
             " P.RUA, P.NUMERO, P.BAIRRO, P.CIDADE, P.ESTADO, P.CEP, P.CP, P.COMPLEMENTO, P.OBS,"
-            " G.NOME_GRUPO, CAST(NULL AS BLOB SUB_TYPE BINARY)"
-            " FROM PESSOAJURIDICA P LEFT JOIN GRUPO G ON G.COD_GRUPO = P.COD_GRUPO%3"
-            " ORDER BY 3, 1, 2")
-            .arg(foto, filtros.arg(L(":IDS_PF")), filtros.arg(L(":IDS_PJ")));
-    return dbLeitura(db, [&](Transaction &t) {
-        Query q(t, sql);
-        q.setText(L("LOGIN"), Win1252::toUpper(login));
-        q.setInt(L("GRUPO"), filtro.grupo);
-        q.setInt(L("ESCOLHIDAS"), filtro.escolhidas ? 1 : 0);
-        q.setText(L("IDS_PF"), lista(filtro.fisicas));
-        q.setText(L("IDS_PJ"), lista(filtro.juridicas));
-        q.open();
+            " G.NOME_GRUPO, CAST(NULL AS BLOB SUB_TYPE BINARY) AS FOTO"
+            " FROM PESSOAJURIDICA P LEFT JOIN GRUPO G ON G.COD_GRUPO = P.COD_GRUPO") +
+        visiveis;
+
+    // One row as it leaves, with the keys of the statement's ORDER BY 3, 1, 2.
+    struct Linha {
+        QByteArray nome; // as the database orders it: its Windows-1252 bytes
+        int tipo = 0;
+        qint32 id = 0;
+        Contato contato;
+    };
+    auto ler = [&](Query &q, QList<Linha> &linhas) {
         auto texto = [&](const char *n) { return q.field(L(n)).asString(); };
         while (q.next()) {
             auto endereco = [&](TEndereco &e) {
@@ -711,7 +711,11 @@ DbResult Exportaveis(Database &db, const QString &login, const Filtro &filtro, b
                 e.CP = q.field(L("CP")).asInt();
                 e.Complemento = texto("COMPLEMENTO");
             };
-            if (q.field(L("TIPO")).asInt() == 0) {
+            Linha l;
+            l.nome = q.field(L("NOME")).asBytes();
+            l.tipo = q.field(L("TIPO")).asInt();
+            l.id = q.field(L("IDENTIFICADOR")).asInt();
+            if (l.tipo == 0) {
                 TPessoaFisica pf(db);
                 pf.Nome = texto("NOME");
                 pf.Tratamento = texto("TRATAMENTO");
@@ -727,7 +731,7 @@ DbResult Exportaveis(Database &db, const QString &login, const Filtro &filtro, b
                 endereco(pf.Endereco);
                 pf.Obs = texto("OBS");
                 pf.Grupo.Nome = texto("NOME_GRUPO");
-                contatos << ParaContato(pf, q.field(L("FOTO")).asBytes());
+                l.contato = ParaContato(pf, q.field(L("FOTO")).asBytes());
             } else {
                 TPessoaJuridica pj(db);
                 pj.Nome = texto("NOME");
@@ -741,10 +745,67 @@ DbResult Exportaveis(Database &db, const QString &login, const Filtro &filtro, b
                 endereco(pj.Endereco);
                 pj.Obs = texto("OBS");
                 pj.Grupo.Nome = texto("NOME_GRUPO");
-                contatos << ParaContato(pj);
+                l.contato = ParaContato(pj);
+            }
+            linhas << std::move(l);
+        }
+    };
+    auto parametros = [&](Query &q) {
+        q.setText(L("LOGIN"), Win1252::toUpper(login));
+        q.setInt(L("GRUPO"), filtro.grupo);
+    };
+
+    if (!filtro.escolhidas) {
+        return dbLeitura(db, [&](Transaction &t) {
+            Query q(t, selectPF + QStringLiteral(" UNION ALL ") + selectPJ +
+                           QStringLiteral(" ORDER BY 3, 1, 2"));
+            parametros(q);
+            q.open();
+            QList<Linha> linhas;
+            ler(q, linhas);
+            contatos.clear();
+            for (Linha &l : linhas)
+                contatos << std::move(l.contato);
+        });
+    }
+
+    // The chosen persons, however many: bound identifiers in batches (a text
+    // of them all outgrew any column the database can compare), each batch
+    // in the order of its statement, merged as the single statement would.
+    auto unicos = [](QList<qint32> ids) {
+        std::sort(ids.begin(), ids.end());
+        ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+        return ids;
+    };
+    const QList<qint32> fisicas = unicos(filtro.fisicas);
+    const QList<qint32> juridicas = unicos(filtro.juridicas);
+    QList<Linha> linhas;
+    const DbResult r = dbLeitura(db, [&](Transaction &t) {
+        linhas.clear();
+        for (const auto &[select, ids] : {std::pair{&selectPF, &fisicas}, std::pair{&selectPJ, &juridicas}}) {
+            for (qsizetype inicio = 0; inicio < ids->size(); inicio += kLoteEscolhidas) {
+                const qsizetype fim = std::min<qsizetype>(inicio + kLoteEscolhidas, ids->size());
+                QStringList marcas;
+                for (qsizetype k = inicio; k < fim; ++k)
+                    marcas << QStringLiteral(":ID%1").arg(k - inicio);
+                Query q(t, *select + QStringLiteral(" AND P.IDENTIFICADOR IN (") + marcas.join(L(", ")) +
+                               QStringLiteral(")"));
+                parametros(q);
+                for (qsizetype k = inicio; k < fim; ++k)
+                    q.setInt(QStringLiteral("ID%1").arg(k - inicio), ids->at(k));
+                q.open();
+                ler(q, linhas);
             }
         }
     });
+    if (!r)
+        return r;
+    std::stable_sort(linhas.begin(), linhas.end(), [](const Linha &a, const Linha &b) {
+        return std::tie(a.nome, a.tipo, a.id) < std::tie(b.nome, b.tipo, b.id);
+    });
+    for (Linha &l : linhas)
+        contatos << std::move(l.contato);
+    return r;
 }
 
 } // namespace ImportacaoContatos

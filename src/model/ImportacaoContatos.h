@@ -77,8 +77,11 @@ DbResult Gravar(Database &db, QList<ContatoImportado> &itens, const Opcoes &opco
 // escaped.
 QString PaginaPulados(const QList<ContatoImportado> &itens, const Resumo &resumo);
 
-// The contacts to write out: the persons `login` may see, all of them, one
-// group's, or the chosen ones, from one statement.
+// The contacts to write out: the persons `login` may see (their own or
+// public), all of them or one group's from one statement, or the chosen ones
+// (any number) from one statement per kind and batch of identifiers, in one
+// transaction. Either way ordered by name (its Windows-1252 bytes), then
+// individuals before companies, then identifier.
 struct Filtro {
     qint32 grupo = 0;        // 0: every group
     bool escolhidas = false; // only the identifiers below

@@ -572,6 +572,80 @@ private slots:
         f.juridicas = {};
         QCOMPARE(nomes(f), QStringList{});
     }
+
+    // Thousands of chosen persons (a long list's rows): read in batches of
+    // bound identifiers, in the order the all-persons statement gives, and
+    // still only what the user may see.
+    void manyChosenExportInBatches()
+    {
+        limpar();
+        // names out of identifier order, each twice (ties go by identifier),
+        // some with an accented first letter (ordered by its byte, after Z),
+        // the companies sharing names with individuals (individuals first)
+        QVERIFY(exec(
+            db(),
+            QStringLiteral(
+                "EXECUTE BLOCK AS DECLARE I INTEGER = 0; BEGIN WHILE (I < 5000) DO BEGIN "
+                "INSERT INTO PESSOAFISICA (COD_GRUPO, NOME, NUMERO, CEP, CP, ENVIAR, PUBLICA, LOGIN,"
+                " SEXO, ESTADO_CIVIL, INFORMAR_ANIVERSARIO, OBS) VALUES (%1, IIF(MOD(MOD(:I * 7919, 2500), "
+                "7) = 0, 'Ágata ',"
+                " 'Nome ') || MOD(:I * 7919, 2500), 0, 0, 0, 1, MOD(:I, 2), 'ana', 0, 0, 0, 'pf ' || :I);"
+                " I = I + 1; END "
+                "I = 0; WHILE (I < 30) DO BEGIN "
+                "INSERT INTO PESSOAJURIDICA (COD_GRUPO, NOME, NUMERO, CEP, CP, ENVIAR, PUBLICA, LOGIN,"
+                " OBS) VALUES (%1, 'Nome ' || (:I * 13), 0, 0, 0, 1, 1, 'bia', 'pj ' || :I);"
+                " I = I + 1; END END")
+                .arg(m_grupo)));
+        const int privadaPF = insertPessoaFisica(db(), QStringLiteral("Nome 1 da Bia"), m_grupo, kBia, 0);
+        const int privadaPJ = insertPessoaJuridica(db(), QStringLiteral("Nome 2 da Bia"), m_grupo, kBia, 0);
+        QVERIFY(privadaPF > 0 && privadaPJ > 0);
+        auto ids = [&](const QString &tabela) {
+            QList<qint32> l;
+            dbOperationOuFalha(db(), [&](Transaction &t) {
+                Query q(t, QStringLiteral("SELECT IDENTIFICADOR FROM %1 ORDER BY NOME DESC").arg(tabela));
+                q.open();
+                while (q.next())
+                    l << q.field(0).asInt();
+            });
+            return l;
+        };
+        auto linhas = [&](const ImportacaoContatos::Filtro &f, quint64 *comandos) {
+            QList<Contato> contatos;
+            const quint64 antes = Database::statementCount();
+            const DbResult r = ImportacaoContatos::Exportaveis(db(), kAna, f, false, contatos);
+            *comandos = Database::statementCount() - antes;
+            QStringList l;
+            if (!r.ok)
+                l << r.error;
+            for (const Contato &c : std::as_const(contatos))
+                l << c.nomeExibido() + QLatin1Char('|') + c.notas;
+            return l;
+        };
+
+        quint64 comandos = 0;
+        const QStringList todas = linhas({}, &comandos);
+        QCOMPARE(todas.size(), 5030); // the private rows of another login stay out
+        ImportacaoContatos::Filtro f;
+        f.escolhidas = true;
+        f.fisicas = ids(QStringLiteral("PESSOAFISICA")); // the private one among them
+        f.juridicas = ids(QStringLiteral("PESSOAJURIDICA"));
+        QCOMPARE(f.fisicas.size(), 5001);
+        f.fisicas << f.fisicas.first(); // a row listed twice leaves once
+        QCOMPARE(linhas(f, &comandos), todas);
+        QCOMPARE(comandos, quint64(11 + 1)); // 5,001 individuals in batches of 500, the companies in one
+
+        // a few chosen ones: only theirs, in the same order
+        f.fisicas = f.fisicas.mid(0, 3);
+        f.juridicas = {privadaPJ};
+        const QStringList poucas = linhas(f, &comandos);
+        QCOMPARE(comandos, quint64(2));
+        QCOMPARE(poucas.size(), 3);
+        QStringList esperadas;
+        for (const QString &l : todas)
+            if (poucas.contains(l))
+                esperadas << l;
+        QCOMPARE(poucas, esperadas);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestImportacaoContatos)

@@ -3,6 +3,7 @@
 #include "util/Money.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -31,6 +32,8 @@ struct Abertura {
     int quantidade = 0;                 // how many instalments
     Money valor{};                      // an instalment's amount
     qint32 contato = 0;                 // a contact person of the company, opened for change
+    QList<qint32> fisicas{};            // the individuals and companies a list found (the export)
+    QList<qint32> juridicas{};
 
     bool operator==(const Abertura &) const = default;
 };

@@ -216,10 +216,10 @@ void InstallScreens()
         TfrImportarContatos dlg(TUsuario::atual()->Login, owner);
         return fim(dlg.exec());
     });
-    nav->add(kExportarContatos, [fim](QWidget *owner, const Abertura &) {
+    nav->add(kExportarContatos, [fim](QWidget *owner, const Abertura &a) {
         if (!TUsuario::atual())
             return Retorno{};
-        TfrExportarContatos dlg(TUsuario::atual()->Login, {}, {}, owner);
+        TfrExportarContatos dlg(TUsuario::atual()->Login, a.fisicas, a.juridicas, owner);
         return fim(dlg.exec());
     });
     // the mail merge of what the logged-in user may see

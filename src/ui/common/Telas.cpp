@@ -118,6 +118,11 @@ int CadastroContatoPJ(QWidget *owner)
     return abrir(owner, kCadastroContatoPJ);
 }
 
+int ExportarContatos(QWidget *owner, const QList<qint32> &fisicas, const QList<qint32> &juridicas)
+{
+    return abrir(owner, kExportarContatos, {.fisicas = fisicas, .juridicas = juridicas});
+}
+
 int Historico(QWidget *owner, qint32 identificador, int tipoPessoa)
 {
     return abrir(owner, kHistorico, {.identificador = identificador, .tipoPessoa = tipoPessoa});

@@ -82,6 +82,10 @@ int AcessoRapidoPJ(QWidget *owner, qint32 identificador, const QString &dados);
 int AcessoRapidoPFSemPessoa(QWidget *owner);
 int AcessoRapidoPJSemPessoa(QWidget *owner);
 
+// The contact export offering these individuals and companies (a person
+// list's rows) as "the chosen persons".
+int ExportarContatos(QWidget *owner, const QList<qint32> &fisicas, const QList<qint32> &juridicas);
+
 // The entry screens, empty (identificador 0) or with a stored person for change.
 int PessoaFisica(QWidget *owner, qint32 identificador = 0);
 int PessoaJuridica(QWidget *owner, qint32 identificador = 0);

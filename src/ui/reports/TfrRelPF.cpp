@@ -252,3 +252,9 @@ QStringList TfrRelPF::pagina() const
 {
     return PaginaAcompanhamento(m_pessoas);
 }
+
+void TfrRelPF::escolhidos(QList<qint32> &fisicas, QList<qint32> & /*juridicas*/) const
+{
+    for (const TPessoaFisica &p : m_pessoas)
+        fisicas << p.Identificador;
+}

@@ -31,6 +31,7 @@ protected:
     void abrirColuna(int linha, int coluna) override;
     void abrirParaAlterar(int linha) override;
     QStringList pagina() const override;
+    void escolhidos(QList<qint32> &fisicas, QList<qint32> &juridicas) const override;
     QString paginaDeAjuda() const override { return QStringLiteral("pesq_pf.htm"); }
     void FormShow() override;
 

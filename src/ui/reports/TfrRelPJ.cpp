@@ -121,3 +121,9 @@ QStringList TfrRelPJ::pagina() const
 {
     return PaginaAcompanhamento(m_empresas);
 }
+
+void TfrRelPJ::escolhidos(QList<qint32> & /*fisicas*/, QList<qint32> &juridicas) const
+{
+    for (const TPessoaJuridica &p : m_empresas)
+        juridicas << p.Identificador;
+}

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -166,9 +167,21 @@ TfrRelPTotal::TfrRelPTotal(QWidget *parent) : QDialog(parent)
     auto *caixa = new QVBoxLayout(GroupBox1);
     caixa->addWidget(GRIDPF);
 
+    Panel22 = new QWidget(this);
+    Panel22->setObjectName(QStringLiteral("Panel22"));
+    btnExportar = new QPushButton(QStringLiteral("Exportar Contatos"), Panel22);
+    btnExportar->setObjectName(QStringLiteral("btnExportar"));
+    btnExportar->setAutoDefault(false);
+    auto *painel = new QHBoxLayout(Panel22);
+    painel->setContentsMargins(0, 0, 0, 0);
+    painel->addWidget(btnExportar);
+    painel->addStretch(1);
+
     auto *tudo = new QVBoxLayout(this);
     tudo->addWidget(PageControl);
     tudo->addWidget(GroupBox1, 1);
+    tudo->addWidget(Panel22);
+    Panel22->setVisible(false);
     resize(total + 60, 560);
 
     connect(edtNome, &QLineEdit::returnPressed, this, [this] { Pesquisar(T::Nome); });
@@ -179,6 +192,7 @@ TfrRelPTotal::TfrRelPTotal(QWidget *parent) : QDialog(parent)
     connect(SpeedButton1, &QPushButton::clicked, this, [this] { Pesquisar(T::Grupo); });
     connect(txtGrupo, &QComboBox::activated, this, [this] { Pesquisar(T::Grupo); });
     connect(GRIDPF, &QTableView::doubleClicked, this, &TfrRelPTotal::GRIDPFDblClick);
+    connect(btnExportar, &QPushButton::clicked, this, &TfrRelPTotal::btnExportarClick);
 }
 
 TfrRelPTotal::~TfrRelPTotal()
@@ -248,6 +262,7 @@ void TfrRelPTotal::Pesquisar(int busca)
 void TfrRelPTotal::MostrarResultado()
 {
     m_modelo->recarregar();
+    Panel22->setVisible(!m_linhas.isEmpty());
 }
 
 QString TfrRelPTotal::texto(int linha, int coluna) const
@@ -277,4 +292,23 @@ void TfrRelPTotal::GRIDPFDblClick(const QModelIndex &index)
     default: break;
     }
     m_modelo->marcar(-1);
+}
+
+void TfrRelPTotal::btnExportarClick()
+{
+    // a company's contact person is no person of its own to export
+    QList<qint32> fisicas;
+    QList<qint32> juridicas;
+    for (const TPessoa_ &p : std::as_const(m_linhas)) {
+        if (p.Tipo == TPessoa_::Fisica)
+            fisicas << p.Identificador;
+        else if (p.Tipo == TPessoa_::Juridica)
+            juridicas << p.Identificador;
+    }
+    if (fisicas.isEmpty() && juridicas.isEmpty()) {
+        Seams::messages().show(QStringLiteral("A lista só tem contatos de empresas, que não são exportados."),
+                               MessageService::Kind::Information);
+        return;
+    }
+    Telas::ExportarContatos(this, fisicas, juridicas);
 }

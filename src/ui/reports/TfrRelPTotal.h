@@ -10,6 +10,7 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QModelIndex;
+class QPushButton;
 class QTabWidget;
 class QTableView;
 
@@ -17,7 +18,9 @@ class QTableView;
 // the companies' contact persons in one grid sorted by name, found by part
 // of the name, first letter, month of birth or group. A double-click opens
 // the entry screen of the row's kind for change; the list is not read again
-// afterwards. The active tab is kept in [RelTotal] PageControl.
+// afterwards. "Exportar Contatos", shown while the list has rows, offers its
+// individuals and companies (not the contact persons) to the contact export.
+// The active tab is kept in [RelTotal] PageControl.
 class TfrRelPTotal : public QDialog {
     Q_OBJECT
 public:
@@ -41,6 +44,7 @@ protected:
 private slots:
     void FormShow();
     void GRIDPFDblClick(const QModelIndex &index);
+    void btnExportarClick();
 
 private:
     QString texto(int linha, int coluna) const;
@@ -52,6 +56,8 @@ private:
     QComboBox *txtGrupo = nullptr;
     QGroupBox *GroupBox1 = nullptr;
     QTableView *GRIDPF = nullptr;
+    QWidget *Panel22 = nullptr;
+    QPushButton *btnExportar = nullptr;
     GradeRelModel *m_modelo = nullptr;
 
     QList<TPessoa_> m_linhas;

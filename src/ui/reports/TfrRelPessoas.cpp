@@ -4,6 +4,7 @@
 #include "services/Seams.h"
 #include "ui/common/GroupList.h"
 #include "ui/common/Help.h"
+#include "ui/common/Telas.h"
 #include "ui/reports/GradeRelModel.h"
 #include "ui/search/FramePesquisa.h"
 #include "util/PaginaHtml.h"
@@ -94,6 +95,9 @@ TfrRelPessoas::TfrRelPessoas(const QString &titulo, QStringList cabecalhos, QLis
     btnImprimir = new QPushButton(QStringLiteral("Imprimir"), Panel22);
     btnImprimir->setObjectName(QStringLiteral("btnImprimir"));
     btnImprimir->setAutoDefault(false);
+    btnExportar = new QPushButton(QStringLiteral("Exportar Contatos"), Panel22);
+    btnExportar->setObjectName(QStringLiteral("btnExportar"));
+    btnExportar->setAutoDefault(false);
     Label1 =
         new QLabel(QStringLiteral("Para alterar dê dois cliques sobre o nome da pessoa. Para excluir uma "
                                   "pessoa pressione as teclas CTRL + SHIFT e clique sobre o nome da pessoa."),
@@ -103,11 +107,13 @@ TfrRelPessoas::TfrRelPessoas(const QString &titulo, QStringList cabecalhos, QLis
     auto *painel = new QHBoxLayout(Panel22);
     painel->setContentsMargins(0, 0, 0, 0);
     painel->addWidget(btnImprimir);
+    painel->addWidget(btnExportar);
     painel->addWidget(Label1, 1);
 
     connect(Grid, &QTableView::clicked, this, &TfrRelPessoas::GridClick);
     connect(Grid, &QTableView::doubleClicked, this, &TfrRelPessoas::GridDblClick);
     connect(btnImprimir, &QPushButton::clicked, this, &TfrRelPessoas::btnImprimirClick);
+    connect(btnExportar, &QPushButton::clicked, this, &TfrRelPessoas::btnExportarClick);
 }
 
 TfrRelPessoas::~TfrRelPessoas()
@@ -351,6 +357,14 @@ void TfrRelPessoas::GridDblClick(const QModelIndex &index)
 void TfrRelPessoas::btnImprimirClick()
 {
     GravarEAbrirPagina(QStringLiteral("Acomp.html"), pagina());
+}
+
+void TfrRelPessoas::btnExportarClick()
+{
+    QList<qint32> fisicas;
+    QList<qint32> juridicas;
+    escolhidos(fisicas, juridicas);
+    Telas::ExportarContatos(this, fisicas, juridicas);
 }
 
 void TfrRelPessoas::keyPressEvent(QKeyEvent *event)

@@ -22,7 +22,7 @@ class QTableView;
 
 // What the individuals' and the companies' search lists share: the filter
 // tabs over a result grid, the numbered filters with "ok" buttons, the link
-// columns of the grid, deleting with Ctrl+Shift on the name, changing with a
+// columns of the grid, exporting the persons listed, deleting with Ctrl+Shift on the name, changing with a
 // double-click, the page "Acomp.html" and the help on F1. A search is one
 // statement; a failed one shows its error and leaves list and grid empty
 // together. After an entry screen or a deletion the last filter runs again.
@@ -61,6 +61,9 @@ protected:
     // The entry screen of the row's person, for change.
     virtual void abrirParaAlterar(int linha) = 0;
     virtual QStringList pagina() const = 0;
+    // The identifiers of the persons the list holds, by kind, for the
+    // contact export.
+    virtual void escolhidos(QList<qint32> &fisicas, QList<qint32> &juridicas) const = 0;
     virtual QString paginaDeAjuda() const = 0;
     // A key pressed in the grid with this row current (-1: none).
     virtual void teclaNaGrade(int /*tecla*/, int /*linha*/) {}
@@ -97,6 +100,7 @@ protected:
     QTableView *Grid = nullptr;
     QWidget *Panel22 = nullptr;
     QPushButton *btnImprimir = nullptr;
+    QPushButton *btnExportar = nullptr;
     QLabel *Label1 = nullptr;
     QLineEdit *edtNome = nullptr;
     QLineEdit *edtNomeF = nullptr;
@@ -111,6 +115,7 @@ private slots:
     void GridClick(const QModelIndex &index);
     void GridDblClick(const QModelIndex &index);
     void btnImprimirClick();
+    void btnExportarClick();
 
 private:
     GradeRelModel *m_modelo = nullptr;

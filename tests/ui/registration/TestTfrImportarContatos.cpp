@@ -8,6 +8,7 @@
 #include "model/TUsuario.h"
 #include "support/DbHelpers.h"
 #include "support/FakeSeams.h"
+#include "support/ModalDriver.h"
 #include "support/Modelos.h"
 #include "support/TestFolder.h"
 #include "ui/common/Navigator.h"
@@ -15,6 +16,7 @@
 #include "ui/registration/ContatosImportadosModel.h"
 #include "ui/registration/TfrExportarContatos.h"
 #include "ui/registration/TfrImportarContatos.h"
+#include "util/ContatosCsv.h"
 #include "util/VCard.h"
 
 #include <QCheckBox>
@@ -209,6 +211,33 @@ private slots:
         QCOMPARE(l.contatos.size(), 2);
         QCOMPARE(l.contatos[0].nomeFormatado, QStringLiteral("Mercado Bom"));
         QCOMPARE(l.contatos[1].nomeFormatado, QStringLiteral("Zé da Silva"));
+    }
+
+    // A person list's rows reach the export through the program's screens:
+    // "the chosen persons" offered and selected, and only they are written.
+    void exportOfTheRowsOfAList()
+    {
+        const int ze = insertPessoaFisica(db(), QStringLiteral("Zé da Silva"), m_grupo, kLogin, 0);
+        const int mercado = insertPessoaJuridica(db(), QStringLiteral("Mercado Bom"), m_grupo, kLogin, 0);
+        QVERIFY(ze > 0 && mercado > 0);
+        QVERIFY(insertPessoaFisica(db(), QStringLiteral("Fora da Lista"), m_grupo, kLogin, 0) > 0);
+        const QString arquivo = m_folder.file(QStringLiteral("lista.csv"));
+        m_seams.input->files.enqueue(arquivo);
+        QString escolhidos;
+        whenModal<TfrExportarContatos>([&](TfrExportarContatos *dlg) {
+            auto *rb = dlg->findChild<QRadioButton *>(QStringLiteral("rbEscolhidos"));
+            escolhidos = rb->isChecked() ? rb->text() : QString();
+            dlg->findChild<QRadioButton *>(QStringLiteral("rbCsv"))->setChecked(true);
+            dlg->findChild<QPushButton *>(QStringLiteral("btnExportar"))->click();
+        });
+        QCOMPARE(Telas::ExportarContatos(nullptr, {ze}, {mercado}), int(QDialog::Accepted));
+        QCOMPARE(escolhidos, QStringLiteral("As 2 pessoa(s) escolhida(s)"));
+        QFile f(arquivo);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QStringList nomes;
+        for (const Contato &c : ContatosCsv::ler(f.readAll()).contatos)
+            nomes << c.nomeExibido();
+        QCOMPARE(nomes, (QStringList{QStringLiteral("Mercado Bom"), QStringLiteral("Zé da Silva")}));
     }
 };
 

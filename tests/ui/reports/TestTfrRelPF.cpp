@@ -397,6 +397,18 @@ private slots:
         QCOMPARE(linhas.at(4), QByteArray("</body> </html>\r"));
     }
 
+    // "Exportar Contatos" offers the export exactly the individuals listed.
+    void exportOffersThePersonsListed()
+    {
+        auto dlg = abrir();
+        procurarNome(dlg.get(), QStringLiteral("souza"));
+        child<QPushButton>(dlg.get(), "btnExportar")->click();
+        QCOMPARE(m_nav->opened.size(), 1);
+        QCOMPARE(m_nav->opened.at(0).first, Telas::kExportarContatos);
+        QCOMPARE(m_nav->opened.at(0).second.fisicas, (QList<qint32>{m_s.ana, m_s.daniel}));
+        QVERIFY(m_nav->opened.at(0).second.juridicas.isEmpty());
+    }
+
     void f1OpensTheHelpPage()
     {
         auto dlg = abrir();

@@ -234,6 +234,18 @@ private slots:
         QCOMPARE(coluna(dlg->grade(), 1), QStringList{QString()});
     }
 
+    // "Exportar Contatos" offers the export exactly the companies listed.
+    void exportOffersTheCompaniesListed()
+    {
+        auto dlg = abrir();
+        procurarNome(dlg.get(), QStringLiteral("a"));
+        child<QPushButton>(dlg.get(), "btnExportar")->click();
+        QCOMPARE(m_nav->opened.size(), 1);
+        QCOMPARE(m_nav->opened.at(0).first, Telas::kExportarContatos);
+        QVERIFY(m_nav->opened.at(0).second.fisicas.isEmpty());
+        QCOMPARE(m_nav->opened.at(0).second.juridicas, (QList<qint32>{m_s.alfa, m_s.beta, m_s.delta}));
+    }
+
     void printAndHelp()
     {
         auto dlg = abrir();

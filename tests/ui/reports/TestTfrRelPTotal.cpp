@@ -179,6 +179,71 @@ private slots:
         QCOMPARE(coluna(dlg->grade(), 0), nomes);
     }
 
+    // "Exportar Contatos" offers the export the individuals and companies
+    // listed; contact persons are no persons of their own and stay out.
+    void exportOffersThePersonsListed_data()
+    {
+        QTest::addColumn<QString>("lista");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QList<int PessoasSemeadas::*>>("fisicas");
+        QTest::addColumn<QList<int PessoasSemeadas::*>>("juridicas");
+        using P = PessoasSemeadas;
+        QTest::newRow("letter B: a company's contact among them")
+            << QStringLiteral("txtLetraIni") << QStringLiteral("B") << QList{&P::bruno} << QList{&P::beta};
+        QTest::newRow("group: two contacts among them")
+            << QStringLiteral("txtGrupo") << QStringLiteral("Clientes") << QList{&P::bruno, &P::elida}
+            << QList{&P::alfa};
+    }
+    void exportOffersThePersonsListed()
+    {
+        QFETCH(QString, lista);
+        QFETCH(QString, item);
+        QFETCH(QList<int PessoasSemeadas::*>, fisicas);
+        QFETCH(QList<int PessoasSemeadas::*>, juridicas);
+        auto dlg = abrir();
+        QVERIFY(!child<QWidget>(dlg.get(), "Panel22")->isVisible());
+        auto *c = child<QComboBox>(dlg.get(), lista);
+        const int i = c->findText(item);
+        QVERIFY(i >= 0);
+        c->setCurrentIndex(i);
+        emit c->activated(i);
+        QVERIFY(child<QWidget>(dlg.get(), "Panel22")->isVisible());
+        child<QPushButton>(dlg.get(), "btnExportar")->click();
+        QCOMPARE(m_nav->opened.size(), 1);
+        QCOMPARE(m_nav->opened.at(0).first, Telas::kExportarContatos);
+        auto ids = [this](const QList<int PessoasSemeadas::*> &campos) {
+            QList<qint32> l;
+            for (int PessoasSemeadas::*c : campos)
+                l << m_s.*c;
+            std::sort(l.begin(), l.end());
+            return l;
+        };
+        QList<qint32> abertas = m_nav->opened.at(0).second.fisicas;
+        std::sort(abertas.begin(), abertas.end());
+        QCOMPARE(abertas, ids(fisicas));
+        abertas = m_nav->opened.at(0).second.juridicas;
+        std::sort(abertas.begin(), abertas.end());
+        QCOMPARE(abertas, ids(juridicas));
+    }
+
+    // A list of contact persons only has nobody to export; an empty list
+    // hides the button.
+    void exportWithoutPersons()
+    {
+        auto dlg = abrir();
+        auto *edt = child<QLineEdit>(dlg.get(), "edtNome");
+        edt->setText(QStringLiteral("carlos"));
+        QTest::keyClick(edt, Qt::Key_Return);
+        QCOMPARE(coluna(dlg->grade(), 0), QStringList{QStringLiteral("Carlos Alfa")});
+        child<QPushButton>(dlg.get(), "btnExportar")->click();
+        QVERIFY(m_nav->opened.isEmpty());
+        QCOMPARE(m_seams.messages->shown,
+                 QStringList{QStringLiteral("A lista só tem contatos de empresas, que não são exportados.")});
+        edt->setText(QStringLiteral("ninguém assim"));
+        QTest::keyClick(edt, Qt::Key_Return);
+        QVERIFY(!child<QWidget>(dlg.get(), "Panel22")->isVisible());
+    }
+
     void doubleClickOpensTheRowsKind()
     {
         auto dlg = abrir();
